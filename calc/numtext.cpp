@@ -1,0 +1,198 @@
+#include "calc/numtext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+namespace termika {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A value's 15 significant digits and its decimal exponent: value = 0.d1d2...d15 × 10^(exp+1).
+struct Decimal15 {
+    bool negative = false;
+    std::string digits; // exactly 15 digits, the first non-zero unless the value is 0
+    int exponent = 0;   // power of ten of the first digit
+};
+
+Decimal15 toDecimal15(double value) {
+    Decimal15 d;
+    d.negative = std::signbit(value) && value != 0;
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    (void)ec; // 64 bytes always hold a 15-digit scientific form
+    std::string_view s(buf, static_cast<std::size_t>(end - buf));
+    // s is "d.ddddddddddddde±XX"
+    d.digits.reserve(15);
+    d.digits.push_back(s[0]);
+    d.digits.append(s.substr(2, 14));
+    d.exponent = std::atoi(std::string(s.substr(17)).c_str());
+    return d;
+}
+
+std::string trimZeros(std::string s) {
+    while (!s.empty() && s.back() == '0')
+        s.pop_back();
+    return s;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text, std::string_view decimalSep) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    std::string canonical; // the number in C form, for from_chars
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            canonical.push_back('-');
+        ++i;
+    }
+    int mantissaDigits = 0;
+    bool separatorSeen = false;
+    while (i < n) {
+        if (isDigit(text[i])) {
+            canonical.push_back(text[i]);
+            ++mantissaDigits;
+            ++i;
+        } else if (!separatorSeen && !decimalSep.empty() && text.substr(i).starts_with(decimalSep)) {
+            canonical.push_back('.');
+            separatorSeen = true;
+            i += decimalSep.size();
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        canonical.push_back('e');
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            canonical.push_back(text[i++]);
+        int exponentDigits = 0;
+        while (i < n && isDigit(text[i])) {
+            canonical.push_back(text[i++]);
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    // from_chars takes no leading '+' and no "5." without a digit after the point; both are
+    // already normalised away, except a trailing point, which it accepts.
+    double value = 0;
+    const char* first = canonical.data();
+    const char* last = first + canonical.size();
+    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != last)
+        return std::nullopt;
+    return value;
+}
+
+std::string normaliseTypedUg(std::string_view text, std::string_view decimalSep) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '.' || c == ',')
+            out.append(decimalSep);
+        else
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::string formatFixed2(double value, std::string_view decimalSep) {
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+
+    const Decimal15 d = toDecimal15(value);
+    // Integer count of hundredths, as decimal digits: the 15 digits shifted so that the
+    // last kept digit is the hundredths, rounded half away from zero on the next digit.
+    const int keep = d.exponent + 3; // digits of the 15 that lie at or above the hundredths
+    std::string hundredths;
+    if (keep > 0) {
+        if (keep >= 15) {
+            hundredths = d.digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+        } else {
+            hundredths = d.digits.substr(0, static_cast<std::size_t>(keep));
+            if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
+                int k = keep - 1;
+                while (k >= 0 && hundredths[static_cast<std::size_t>(k)] == '9')
+                    hundredths[static_cast<std::size_t>(k--)] = '0';
+                if (k < 0)
+                    hundredths.insert(hundredths.begin(), '1');
+                else
+                    ++hundredths[static_cast<std::size_t>(k)];
+            }
+        }
+    } else if (keep == 0 && d.digits[0] >= '5') {
+        hundredths = "1";
+    }
+    // Strip leading zeros but keep at least three digits: integer digit plus two decimals.
+    std::size_t lead = hundredths.find_first_not_of('0');
+    hundredths = lead == std::string::npos ? std::string() : hundredths.substr(lead);
+    if (hundredths.size() < 3)
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+
+    const bool isZero = hundredths.find_first_not_of('0') == std::string::npos;
+    std::string out;
+    if (d.negative && !isZero)
+        out.push_back('-');
+    out.append(hundredths, 0, hundredths.size() - 2);
+    out.append(decimalSep);
+    out.append(hundredths, hundredths.size() - 2, 2);
+    return out;
+}
+
+std::string formatGeneral(double value, std::string_view decimalSep) {
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+
+    const Decimal15 d = toDecimal15(value);
+    const std::string digits = trimZeros(d.digits);
+    std::string out = d.negative ? "-" : "";
+    if (d.exponent >= 15 || d.exponent < -4) {
+        out.push_back(digits[0]);
+        if (digits.size() > 1) {
+            out.append(decimalSep);
+            out.append(digits, 1);
+        }
+        out.push_back('E');
+        out.append(std::to_string(d.exponent));
+        return out;
+    }
+    if (d.exponent < 0) {
+        out.push_back('0');
+        out.append(decimalSep);
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(digits);
+        return out;
+    }
+    const auto intDigits = static_cast<std::size_t>(d.exponent + 1);
+    if (digits.size() <= intDigits) {
+        out.append(digits);
+        out.append(intDigits - digits.size(), '0');
+    } else {
+        out.append(digits, 0, intDigits);
+        out.append(decimalSep);
+        out.append(digits, intDigits);
+    }
+    return out;
+}
+
+} // namespace termika
