@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/tabs.h"
+#include "calc/state.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWindow;
+class TForm2;
+class TForm3;
+class TForm4;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: six window-type tabs over one shared calculation state.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const termika::CalcState& state() const { return state_; }
+    const termika::TextSlots& textSlots() const { return slots_; }
+    const QString& Jezyk() const { return Jezyk_; }
+    QComboBox* AktRamka() const { return AktRamka_; }
+    QLabel* AktUOkna() const { return AktUOkna_; }
+
+    // Runs when the focus comes to the main window from another window of the program, and
+    // once at start; not after a modal box or dialog of its own.
+    void FormActivate(QObject* sender);
+    void Zamknij1Click();
+
+private:
+    void fillLists();
+    void connectHandlers();
+    void focusWindowChanged(QWindow* window);
+
+    // The handler families, each written once over a row of the tab table.
+    void leSzerChange(const TabRow& tab);
+    void leWysChange(const TabRow& tab);
+    void cbSystemChange(const TabRow& tab);
+    void cbSzybaChange(const TabRow& tab, termika::GlassField field);
+    void eUSzybyChange(const TabRow& tab, termika::GlassField field);
+    void cbRamkaChange(const TabRow& tab);
+    void przeliczClick(const TabRow& tab);
+
+    void invalidate(const TabRow& tab);
+    void readDimension(const QLineEdit* edit, double& field);
+    QString number(const std::string& text) const;
+
+    // What last held the focus, for telling a return from another window of ours from a
+    // return from a modal box, a popup or another program.
+    enum class FocusSource { Nothing, MainWindow, Ignored, OtherWindow };
+
+    std::unique_ptr<Ui::TForm1> ui;
+    TabTable tabs_;
+    termika::CalcState state_;
+    termika::TextSlots slots_;
+    QString Jezyk_;
+    QComboBox* AktRamka_ = nullptr;
+    QLabel* AktUOkna_ = nullptr;
+    std::string decimalSep_;
+    FocusSource lastFocus_ = FocusSource::Nothing;
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+};

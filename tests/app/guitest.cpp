@@ -1,0 +1,65 @@
+#include "guitest.h"
+
+#include "app/application.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace termika::test {
+
+BoxWatcher::BoxWatcher() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &BoxWatcher::poll);
+    timer_.start();
+}
+
+void BoxWatcher::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    seen_.append({box->windowTitle(), box->text(), box->icon()});
+    box->done(QMessageBox::Ok);
+}
+
+QList<SeenBox> BoxWatcher::take() { return std::exchange(seen_, {}); }
+
+void pick(QComboBox* list, int index) {
+    list->setFocus();
+    while (list->currentIndex() < index)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > index)
+        QTest::keyClick(list, Qt::Key_Up);
+}
+
+void typeInto(QWidget* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+QString regional(QString pattern) {
+    return pattern.replace(QLatin1Char(','), QLocale::system().decimalPoint());
+}
+
+bool commaFormat() { return QLocale::system().decimalPoint() == QLatin1String(","); }
+
+int runGuiTest(QObject& test, int argc, char** argv) {
+    // Each run gets settings of its own, never the user's.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setupApplication();
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace termika::test

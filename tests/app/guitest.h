@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QComboBox;
+class QWidget;
+
+namespace termika::test {
+
+// A message box as the user saw it before the watcher closed it.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+};
+
+// Closes every modal message box as soon as it opens and remembers it, so that a test never
+// hangs on a box; a test takes the boxes it expects, and any box left over fails it.
+class BoxWatcher : public QObject {
+    Q_OBJECT
+public:
+    BoxWatcher();
+    QList<SeenBox> take();
+
+private:
+    void poll();
+    QTimer timer_;
+    QList<SeenBox> seen_;
+};
+
+// Picks an item of a list with the keyboard, as a user does, so that the list's change
+// handler runs for the pick.
+void pick(QComboBox* list, int index);
+
+// Replaces the whole text of an edit by typing: select all, then the new characters one by one.
+void typeInto(QWidget* edit, const QString& text);
+
+// Writes a number text the way the regional format shows it: a ',' in the pattern becomes the
+// system decimal separator.
+QString regional(QString pattern);
+
+bool commaFormat();
+
+// Prepares the process for a GUI test (isolated settings, offscreen platform) and runs it.
+int runGuiTest(QObject& test, int argc, char** argv);
+
+} // namespace termika::test
+
+#define TERMIKA_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char** argv) {                                                              \
+        TestClass test;                                                                            \
+        return termika::test::runGuiTest(test, argc, argv);                                        \
+    }
