@@ -40,9 +40,8 @@ QStringList itemTexts(auto const& items, auto text) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     tabs_ = makeTabTable(*ui);
@@ -53,6 +52,7 @@ TForm1::TForm1(QWidget* parent)
     centreText(ui->Memo1);
     fillLists();
     connectHandlers();
+    ui->leSzer1->setFocus(); // the first input in the tab order, ready for typing
 
     // The other forms, in their designed order; each lives as long as the main window.
     Form2 = new TForm2(this);
@@ -97,7 +97,8 @@ void TForm1::connectHandlers() {
         }
         connect(tab.ramka, &QComboBox::activated, this, [this, &tab] { cbRamkaChange(tab); });
         if (tab.formula)
-            connect(tab.przelicz, &QPushButton::clicked, this, [this, &tab] { przeliczClick(tab); });
+            connect(tab.przelicz, &QPushButton::clicked, this,
+                    [this, &tab] { przeliczClick(tab); });
     }
 }
 
@@ -124,9 +125,13 @@ void TForm1::FormActivate(QObject* /*sender*/) {
     slots_ = polishSlots();
 }
 
-void TForm1::Zamknij1Click() { close(); }
+void TForm1::Zamknij1Click() {
+    close();
+}
 
-QString TForm1::number(const std::string& text) const { return QString::fromStdString(text); }
+QString TForm1::number(const std::string& text) const {
+    return QString::fromStdString(text);
+}
 
 void TForm1::invalidate(const TabRow& tab) {
     tab.uOkna->setText(QStringLiteral("-"));

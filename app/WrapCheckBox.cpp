@@ -16,4 +16,6 @@ void WrapCheckBox::paintEvent(QPaintEvent*) {
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
 }
 
-bool WrapCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool WrapCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}

@@ -2,7 +2,7 @@
 
 #include "assets/assets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFont>
 
 namespace termika {
@@ -12,6 +12,9 @@ void setupApplication() {
     // The forms are designed in MS Sans Serif; where it is missing, Liberation Sans
     // (fonts-liberation) is close in metrics, closer than the toolkit's own default.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // Set program-wide rather than on the forms alone: widgets under a style sheet take the
+    // application font, not their parent's.
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     initAssets();
 }
 

@@ -6,8 +6,7 @@
 namespace termika {
 
 void reportError(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QCoreApplication::applicationName(),
-                          message + QLatin1Char('.'));
+    QMessageBox::critical(parent, QCoreApplication::applicationName(), message + QLatin1Char('.'));
 }
 
 QString conversionError(const QString& text) {

@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
-static void registerTermikaResources() { Q_INIT_RESOURCE(termika); }
+static void registerTermikaResources() {
+    Q_INIT_RESOURCE(termika);
+}
 
 namespace termika {
 

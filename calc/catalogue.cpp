@@ -23,14 +23,46 @@ struct ProfileSystem {
 
 // Items 1 to 4 of the system list.
 constexpr std::array<ProfileSystem, 4> Systems = {{
-    {"Tavio 5", "Tavio 5", 116, UfTavio5Obliczeniowa, UfTavio5Badawcza, 66, UfFest,
-     {184, 1.53}, {164, 1.41}, {84, 1.44}},
-    {"Tavio 5 Classic", "Tavio 5 Clasic", 116, UfClassicObliczeniowa, UfClassicBadawcza, 66,
-     UfFest, {184, 1.55}, {164, 1.43}, {84, 1.44}},
-    {"Tavio Polar", "Tavio Polar", 124, 0.94, 0.94, 74, 1.12, {200, 1.09}, {180, 1.05},
+    {"Tavio 5",
+     "Tavio 5",
+     116,
+     UfTavio5Obliczeniowa,
+     UfTavio5Badawcza,
+     66,
+     UfFest,
+     {184, 1.53},
+     {164, 1.41},
+     {84, 1.44}},
+    {"Tavio 5 Classic",
+     "Tavio 5 Clasic",
+     116,
+     UfClassicObliczeniowa,
+     UfClassicBadawcza,
+     66,
+     UfFest,
+     {184, 1.55},
+     {164, 1.43},
+     {84, 1.44}},
+    {"Tavio Polar",
+     "Tavio Polar",
+     124,
+     0.94,
+     0.94,
+     74,
+     1.12,
+     {200, 1.09},
+     {180, 1.05},
      {100, 1.05}},
-    {"Tavio Polar Classic", "Tavio Polar Classic", 124, 0.98, 0.98, 74, 1.12, {200, 1.15},
-     {180, 1.11}, {100, 1.05}},
+    {"Tavio Polar Classic",
+     "Tavio Polar Classic",
+     124,
+     0.98,
+     0.98,
+     74,
+     1.12,
+     {200, 1.15},
+     {180, 1.11},
+     {100, 1.05}},
 }};
 
 // How a division member of a window type is chosen.
@@ -77,7 +109,7 @@ void setMember(MemberRule rule, const ProfileSystem& sys, bool movablePost, doub
 void applySystem(CalcState& state, WindowType type, int item, bool movablePost) {
     const TypeRule rule = ruleOf(type);
     if (item < 1 || item > static_cast<int>(Systems.size())) {
-        state.NazwaSystemu = "-";
+        state.NazwaSystemu.assign(1, '-');
         state.URamy = 0;
         state.SzerRamy = 0;
         if (rule.clearsFirstMemberOnNone) {

@@ -8,7 +8,9 @@
 namespace termika {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A value's 15 significant digits and its decimal exponent: value = 0.d1d2...d15 × 10^(exp+1).
 struct Decimal15 {
@@ -21,8 +23,8 @@ Decimal15 toDecimal15(double value) {
     Decimal15 d;
     d.negative = std::signbit(value) && value != 0;
     char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                   std::chars_format::scientific, 14);
+    auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     (void)ec; // 64 bytes always hold a 15-digit scientific form
     std::string_view s(buf, static_cast<std::size_t>(end - buf));
     // s is "d.ddddddddddddde±XX"
@@ -59,7 +61,8 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
             canonical.push_back(text[i]);
             ++mantissaDigits;
             ++i;
-        } else if (!separatorSeen && !decimalSep.empty() && text.substr(i).starts_with(decimalSep)) {
+        } else if (!separatorSeen && !decimalSep.empty() &&
+                   text.substr(i).starts_with(decimalSep)) {
             canonical.push_back('.');
             separatorSeen = true;
             i += decimalSep.size();

@@ -1,3 +1,5 @@
 #include "reports/Form2.h"
 
-TForm2::TForm2(QObject* owner) : QObject(owner) { setObjectName(QStringLiteral("Form2")); }
+TForm2::TForm2(QObject* owner) : QObject(owner) {
+    setObjectName(QStringLiteral("Form2"));
+}

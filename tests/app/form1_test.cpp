@@ -36,11 +36,14 @@ class Form1Test : public QObject {
     QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
     QComboBox* list(const char* name) { return control<QComboBox>(name); }
     QString label(const char* name) { return control<QLabel>(name)->text(); }
-    void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void press(const char* button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
     void showTab(int index) { control<QTabWidget>("PageControl")->setCurrentIndex(index); }
 
     // Fills a window tab: n is the tab number, 1 to 4.
-    void fill(int n, const QString& width, const QString& height, int system, int glass, int spacer) {
+    void fill(int n, const QString& width, const QString& height, int system, int glass,
+              int spacer) {
         const QByteArray t = QByteArray::number(n);
         showTab(n - 1);
         typeInto(edit("leSzer" + t), width);
@@ -61,7 +64,8 @@ private slots:
     void cleanup() {
         const QList<SeenBox> left = boxes->take();
         form.reset();
-        QVERIFY2(left.isEmpty(), left.isEmpty() ? "" : qPrintable("unexpected box: " + left.first().text));
+        QVERIFY2(left.isEmpty(),
+                 left.isEmpty() ? "" : qPrintable("unexpected box: " + left.first().text));
     }
 
     void startsAsDesigned() {
@@ -72,8 +76,9 @@ private slots:
         QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
 
         const auto* pages = control<QTabWidget>("PageControl");
-        const QStringList captions{"Okno 1-skrzydłowe",   "Okno 2-skrzydłowe", "Okno 3-skrzydłowe",
-                                   "Fest", "Balkon 1-skrzydłowy", "Balkon 2-skrzydłowy"};
+        const QStringList captions{"Okno 1-skrzydłowe",   "Okno 2-skrzydłowe",
+                                   "Okno 3-skrzydłowe",   "Fest",
+                                   "Balkon 1-skrzydłowy", "Balkon 2-skrzydłowy"};
         QCOMPARE(pages->count(), 6);
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(pages->tabText(i), captions[i]);
@@ -89,11 +94,14 @@ private slots:
             QCOMPARE(l->count(), expected);
         }
         for (int t = 1; t <= 6; ++t) {
-            QCOMPARE(edit(qPrintable(QStringLiteral("leSzer%1").arg(t)))->text(), QStringLiteral("0"));
-            QCOMPARE(edit(qPrintable(QStringLiteral("leWys%1").arg(t)))->text(), QStringLiteral("0"));
+            QCOMPARE(edit(qPrintable(QStringLiteral("leSzer%1").arg(t)))->text(),
+                     QStringLiteral("0"));
+            QCOMPARE(edit(qPrintable(QStringLiteral("leWys%1").arg(t)))->text(),
+                     QStringLiteral("0"));
             QCOMPARE(label(qPrintable(QStringLiteral("lUOkna%1").arg(t))), QStringLiteral("-"));
         }
-        for (const char* ug : {"lUg1", "lUg2", "lUg3", "lUg4", "lUg5_1", "lUg5_2", "lUg6_1", "lUg6_2"})
+        for (const char* ug :
+             {"lUg1", "lUg2", "lUg3", "lUg4", "lUg5_1", "lUg5_2", "lUg6_1", "lUg6_2"})
             QCOMPARE(label(ug), QStringLiteral("---"));
         QCOMPARE(list("cbSystem1")->itemText(2), QStringLiteral("Tavio Classic"));
         QCOMPARE(list("cbRamka1")->itemText(1), QStringLiteral("stalowa"));
@@ -106,9 +114,9 @@ private slots:
     }
 
     void hiddenControlsExistHidden() {
-        for (const char* name : {"Button14", "cbSzyba5_R", "cbSzyba6_R", "LMsg_1", "RadioButton1",
-                                 "RadioButton2", "eUSzyby1", "eUSzyby4", "eUSzyby5_2", "eUSzyby6_1",
-                                 "lGrPak_5_1", "lGrPak_5_2"}) {
+        for (const char* name :
+             {"Button14", "cbSzyba5_R", "cbSzyba6_R", "LMsg_1", "RadioButton1", "RadioButton2",
+              "eUSzyby1", "eUSzyby4", "eUSzyby5_2", "eUSzyby6_1", "lGrPak_5_1", "lGrPak_5_2"}) {
             auto* w = control<QWidget>(name);
             QVERIFY2(w->isHidden(), name);
         }
@@ -143,12 +151,13 @@ private slots:
         auto* caption = control<QLabel>("leSzer1Label");
         QCOMPARE(caption->buddy(), edit("leSzer1"));
         QCOMPARE(caption->text(), QStringLiteral("Szerokość"));
-        QCOMPARE(control<QLabel>("leWysPrzew5Label")->text(), QStringLiteral("Wysokość przweiązki"));
+        QCOMPARE(control<QLabel>("leWysPrzew5Label")->text(),
+                 QStringLiteral("Wysokość przweiązki"));
     }
 
     void tabOrderOfTabOne() {
-        const QStringList order{"leSzer1", "leWys1", "cbSystem1", "cbSzyba1", "eUSzyby1",
-                                "cbRamka1", "Button2", "Button1", "Button14"};
+        const QStringList order{"leSzer1",  "leWys1",  "cbSystem1", "cbSzyba1", "eUSzyby1",
+                                "cbRamka1", "Button2", "Button1",   "Button14"};
         for (int i = 0; i + 1 < order.size(); ++i) {
             QWidget* next = control<QWidget>(qPrintable(order[i]))->nextInFocusChain();
             while (!(next->focusPolicy() & Qt::TabFocus))
@@ -172,17 +181,28 @@ private slots:
         QTest::addColumn<int>("glass");
         QTest::addColumn<int>("spacer");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("nothing") << "0" << "0" << 0 << 0 << 0 << "Podaj szerokość";
-        QTest::newRow("width only") << "1000" << "0" << 0 << 0 << 0 << "Podaj wysokość";
-        QTest::newRow("no system") << "1000" << "1500" << 0 << 0 << 0 << "Podaj system";
-        QTest::newRow("no glass") << "1000" << "1500" << 1 << 0 << 1 << "Podaj szybę";
-        QTest::newRow("no spacer") << "1000" << "1500" << 1 << 2 << 0 << "Podaj ramkę";
-        QTest::newRow("48 mm in Tavio 5") << "1000" << "1500" << 1 << 5 << 1 << "Nieodpowiedni pakiet";
-        QTest::newRow("48 mm in Classic") << "1000" << "1500" << 2 << 5 << 1 << "Nieodpowiedni pakiet";
-        QTest::newRow("36 mm in Tavio 5") << "1000" << "1500" << 1 << 4 << 1 << "1,08";
-        QTest::newRow("48 mm in Polar") << "1000" << "1500" << 3 << 5 << 1 << "0,83";
-        QTest::newRow("worked example") << "1000" << "1500" << 1 << 2 << 1 << "1,34";
-        QTest::newRow("small window") << "600" << "800" << 1 << 2 << 1 << "1,46";
+        QTest::newRow("nothing") << "0"
+                                 << "0" << 0 << 0 << 0 << "Podaj szerokość";
+        QTest::newRow("width only") << "1000"
+                                    << "0" << 0 << 0 << 0 << "Podaj wysokość";
+        QTest::newRow("no system") << "1000"
+                                   << "1500" << 0 << 0 << 0 << "Podaj system";
+        QTest::newRow("no glass") << "1000"
+                                  << "1500" << 1 << 0 << 1 << "Podaj szybę";
+        QTest::newRow("no spacer") << "1000"
+                                   << "1500" << 1 << 2 << 0 << "Podaj ramkę";
+        QTest::newRow("48 mm in Tavio 5") << "1000"
+                                          << "1500" << 1 << 5 << 1 << "Nieodpowiedni pakiet";
+        QTest::newRow("48 mm in Classic") << "1000"
+                                          << "1500" << 2 << 5 << 1 << "Nieodpowiedni pakiet";
+        QTest::newRow("36 mm in Tavio 5") << "1000"
+                                          << "1500" << 1 << 4 << 1 << "1,08";
+        QTest::newRow("48 mm in Polar") << "1000"
+                                        << "1500" << 3 << 5 << 1 << "0,83";
+        QTest::newRow("worked example") << "1000"
+                                        << "1500" << 1 << 2 << 1 << "1,34";
+        QTest::newRow("small window") << "600"
+                                      << "800" << 1 << 2 << 1 << "1,46";
     }
 
     void checksInOrder() {
@@ -234,11 +254,21 @@ private slots:
         QCOMPARE(label("lUOkna1"), regional("1,34"));
         QVERIFY(form->state().UOkna > 0);
         switch (change) {
-        case 0: typeInto(edit("leSzer1"), "1200"); break;
-        case 1: typeInto(edit("leWys1"), "1400"); break;
-        case 2: pick(list("cbSystem1"), 3); break;
-        case 3: pick(list("cbSzyba1"), 1); break;
-        case 4: pick(list("cbRamka1"), 2); break;
+        case 0:
+            typeInto(edit("leSzer1"), "1200");
+            break;
+        case 1:
+            typeInto(edit("leWys1"), "1400");
+            break;
+        case 2:
+            pick(list("cbSystem1"), 3);
+            break;
+        case 3:
+            pick(list("cbSzyba1"), 1);
+            break;
+        case 4:
+            pick(list("cbRamka1"), 2);
+            break;
         }
         QCOMPARE(label("lUOkna1"), QStringLiteral("-"));
         QCOMPARE(form->state().UOkna, 0.0);
@@ -322,13 +352,27 @@ private slots:
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty width") << "" << "1500" << "Podaj szerokość";
-        QTest::newRow("width 00") << "00" << "1500" << "Podaj szerokość";
-        QTest::newRow("width 0,0") << "0,0" << "1500" << "Podaj szerokość";
-        QTest::newRow("negative width") << "-1000" << "1500" << "Podaj szerokość";
-        QTest::newRow("narrower than two bars") << "232" << "1500" << "Podaj szerokość";
-        QTest::newRow("empty height") << "1000" << "" << "Podaj wysokość";
-        QTest::newRow("height under two bars") << "1000" << "200" << "Podaj wysokość";
+        QTest::newRow("empty width") << ""
+                                     << "1500"
+                                     << "Podaj szerokość";
+        QTest::newRow("width 00") << "00"
+                                  << "1500"
+                                  << "Podaj szerokość";
+        QTest::newRow("width 0,0") << "0,0"
+                                   << "1500"
+                                   << "Podaj szerokość";
+        QTest::newRow("negative width") << "-1000"
+                                        << "1500"
+                                        << "Podaj szerokość";
+        QTest::newRow("narrower than two bars") << "232"
+                                                << "1500"
+                                                << "Podaj szerokość";
+        QTest::newRow("empty height") << "1000"
+                                      << ""
+                                      << "Podaj wysokość";
+        QTest::newRow("height under two bars") << "1000"
+                                               << "200"
+                                               << "Podaj wysokość";
     }
 
     void frameLeavingNoGlassIsRefused() {

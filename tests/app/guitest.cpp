@@ -26,7 +26,9 @@ void BoxWatcher::poll() {
     box->done(QMessageBox::Ok);
 }
 
-QList<SeenBox> BoxWatcher::take() { return std::exchange(seen_, {}); }
+QList<SeenBox> BoxWatcher::take() {
+    return std::exchange(seen_, {});
+}
 
 void pick(QComboBox* list, int index) {
     list->setFocus();
@@ -49,7 +51,9 @@ QString regional(QString pattern) {
     return pattern.replace(QLatin1Char(','), QLocale::system().decimalPoint());
 }
 
-bool commaFormat() { return QLocale::system().decimalPoint() == QLatin1String(","); }
+bool commaFormat() {
+    return QLocale::system().decimalPoint() == QLatin1String(",");
+}
 
 int runGuiTest(QObject& test, int argc, char** argv) {
     // Each run gets settings of its own, never the user's.

@@ -6,7 +6,9 @@ namespace termika {
 namespace {
 
 // A tab filled in completely: "Tavio 5", the 24 mm unit, steel spacer.
-CheckInput complete() { return {"1000", "1500", 1, 2, true, 1}; }
+CheckInput complete() {
+    return {"1000", "1500", 1, 2, true, 1};
+}
 
 struct CheckCase {
     const char* tag;
@@ -33,18 +35,33 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"complete", complete(), 24, Outcome::Done},
         CheckCase{"fresh_tab", {"0", "0", 0, 0, true, 0}, 0, Outcome::NoWidth},
-        CheckCase{"no_height", with([](CheckInput& i) { i.heightText = "0"; }), 24, Outcome::NoHeight},
-        CheckCase{"width_00_passes", with([](CheckInput& i) { i.widthText = "00"; }), 24, Outcome::Done},
-        CheckCase{"width_blank_0_passes", with([](CheckInput& i) { i.widthText = " 0"; }), 24, Outcome::Done},
-        CheckCase{"no_system", with([](CheckInput& i) { i.systemItem = 0; i.glassItem = 0; i.spacerItem = 0; }), 0, Outcome::NoSystem},
+        CheckCase{"no_height", with([](CheckInput& i) { i.heightText = "0"; }), 24,
+                  Outcome::NoHeight},
+        CheckCase{"width_00_passes", with([](CheckInput& i) { i.widthText = "00"; }), 24,
+                  Outcome::Done},
+        CheckCase{"width_blank_0_passes", with([](CheckInput& i) { i.widthText = " 0"; }), 24,
+                  Outcome::Done},
+        CheckCase{"no_system", with([](CheckInput& i) {
+                      i.systemItem = 0;
+                      i.glassItem = 0;
+                      i.spacerItem = 0;
+                  }),
+                  0, Outcome::NoSystem},
         CheckCase{"no_glass", with([](CheckInput& i) { i.glassItem = 0; }), 0, Outcome::NoGlass},
-        CheckCase{"typed_ug_counts_as_glass", with([](CheckInput& i) { i.glassItem = 0; i.typedUgEmpty = false; }), 0, Outcome::Done},
-        CheckCase{"no_spacer", with([](CheckInput& i) { i.spacerItem = 0; }), 24, Outcome::NoSpacer},
+        CheckCase{"typed_ug_counts_as_glass", with([](CheckInput& i) {
+                      i.glassItem = 0;
+                      i.typedUgEmpty = false;
+                  }),
+                  0, Outcome::Done},
+        CheckCase{"no_spacer", with([](CheckInput& i) { i.spacerItem = 0; }), 24,
+                  Outcome::NoSpacer},
         CheckCase{"tavio5_48mm", complete(), 48, Outcome::UnsuitableUnit},
-        CheckCase{"classic_37mm", with([](CheckInput& i) { i.systemItem = 2; }), 37, Outcome::UnsuitableUnit},
+        CheckCase{"classic_37mm", with([](CheckInput& i) { i.systemItem = 2; }), 37,
+                  Outcome::UnsuitableUnit},
         CheckCase{"classic_36mm", with([](CheckInput& i) { i.systemItem = 2; }), 36, Outcome::Done},
         CheckCase{"polar_48mm", with([](CheckInput& i) { i.systemItem = 3; }), 48, Outcome::Done},
-        CheckCase{"polar_classic_48mm", with([](CheckInput& i) { i.systemItem = 4; }), 48, Outcome::Done}),
+        CheckCase{"polar_classic_48mm", with([](CheckInput& i) { i.systemItem = 4; }), 48,
+                  Outcome::Done}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.tag; });
 
 TEST(MessageFor, EachFailureNamesItsSlot) {

@@ -74,9 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{999.995, "1000,00", "999,995"}, FormatCase{0.005, "0,01", "0,005"},
                     FormatCase{0.004, "0,00", "0,004"}, FormatCase{-1.005, "-1,01", "-1,005"},
                     FormatCase{-0.001, "0,00", "-0,001"}, FormatCase{0.0001, "0,00", "0,0001"},
-                    FormatCase{0.00001, "0,00", "1E-5"}, FormatCase{1e15, "1000000000000000,00", "1E15"},
+                    FormatCase{0.00001, "0,00", "1E-5"},
+                    FormatCase{1e15, "1000000000000000,00", "1E15"},
                     FormatCase{123456789012345, "123456789012345,00", "123456789012345"},
-                    FormatCase{0.1 + 0.2, "0,30", "0,3"}, FormatCase{2.5e20, "250000000000000000000,00", "2,5E20"}));
+                    FormatCase{0.1 + 0.2, "0,30", "0,3"},
+                    FormatCase{2.5e20, "250000000000000000000,00", "2,5E20"}));
 
 TEST(FormatNumber, UsesTheGivenSeparator) {
     EXPECT_EQ(formatFixed2(1.3438955, "."), "1.34");

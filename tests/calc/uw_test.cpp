@@ -51,15 +51,38 @@ TEST_P(SingleField, PressGivesUw) {
 }
 
 using WT = WindowType;
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, SingleField,
-    testing::Values(UwCase{"one_sash_tavio5", {WT::OneSash, 1000, 1500, 1, 0, 2, 1}, Outcome::Done, 1.3438955, "1,34"},
-                    UwCase{"one_sash_calc_method", {WT::OneSash, 1000, 1500, 1, 1, 2, 1}, Outcome::Done, 1.4210679, "1,42"},
-                    UwCase{"one_sash_small", {WT::OneSash, 600, 800, 1, 0, 2, 1}, Outcome::Done, 1.4625067, "1,46"},
-                    UwCase{"fixed_polar_48mm", {WT::Fixed, 1000, 1500, 3, 0, 5, 2}, Outcome::Done, 0.7349783, "0,73"},
-                    UwCase{"fixed_tavio5", {WT::Fixed, 1000, 1500, 1, 0, 2, 1}, Outcome::Done, 1.3720751, "1,37"},
-                    UwCase{"fixed_tavio5_48mm_refused", {WT::Fixed, 1000, 1500, 1, 0, 5, 1}, Outcome::UnsuitableUnit, 0, ""}),
-    [](const testing::TestParamInfo<UwCase>& info) { return info.param.tag; });
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, SingleField,
+                         testing::Values(UwCase{"one_sash_tavio5",
+                                                {WT::OneSash, 1000, 1500, 1, 0, 2, 1},
+                                                Outcome::Done,
+                                                1.3438955,
+                                                "1,34"},
+                                         UwCase{"one_sash_calc_method",
+                                                {WT::OneSash, 1000, 1500, 1, 1, 2, 1},
+                                                Outcome::Done,
+                                                1.4210679,
+                                                "1,42"},
+                                         UwCase{"one_sash_small",
+                                                {WT::OneSash, 600, 800, 1, 0, 2, 1},
+                                                Outcome::Done,
+                                                1.4625067,
+                                                "1,46"},
+                                         UwCase{"fixed_polar_48mm",
+                                                {WT::Fixed, 1000, 1500, 3, 0, 5, 2},
+                                                Outcome::Done,
+                                                0.7349783,
+                                                "0,73"},
+                                         UwCase{"fixed_tavio5",
+                                                {WT::Fixed, 1000, 1500, 1, 0, 2, 1},
+                                                Outcome::Done,
+                                                1.3720751,
+                                                "1,37"},
+                                         UwCase{"fixed_tavio5_48mm_refused",
+                                                {WT::Fixed, 1000, 1500, 1, 0, 5, 1},
+                                                Outcome::UnsuitableUnit,
+                                                0,
+                                                ""}),
+                         [](const testing::TestParamInfo<UwCase>& info) { return info.param.tag; });
 
 TEST(SingleField, StoresTheIntermediateFields) {
     CalcState s = chosen({WT::OneSash, 1000, 1500, 1, 0, 2, 1});

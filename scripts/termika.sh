@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Sets up Termika on a Debian 12 machine and then either starts it or runs every test.
+#   scripts/termika.sh run    install what is missing, build, start the program
+#   scripts/termika.sh test   install what is missing, check formatting, build with
+#                             sanitizers, run all tests through ctest, build the benchmarks
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+
+if [ "$mode" = run ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_BENCH=OFF
+    cmake --build build --target termika -j "$jobs"
+    exec ./build/app/termika
+fi
+
+echo "== clang-format"
+mapfile -t sources < <(find app calc i18n reports assets tests bench \( -name '*.cpp' -o -name '*.h' \) | sort)
+clang-format --dry-run --Werror "${sources[@]}"
+
+echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERMIKA_SANITIZE=ON -DTERMIKA_BENCH=OFF
+cmake --build build-test -j "$jobs"
+
+echo "== tests"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-test && ctest --output-on-failure -j "$jobs")
+
+echo "== benchmarks (Release build; timings are for reading, not pass or fail)"
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_GUI=OFF
+cmake --build build-release --target bench_calc -j "$jobs"
+./build-release/bench/bench_calc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
