@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -55,6 +56,7 @@ class Form1Test : public QObject {
 
 private slots:
     void init() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika").clear();
         boxes = std::make_unique<BoxWatcher>();
         form = std::make_unique<TForm1>();
         form->show();
@@ -172,6 +174,28 @@ private slots:
         QCOMPARE(form->AktRamka(), list("cbRamka1"));
         QCOMPARE(form->AktUOkna(), control<QLabel>("lUOkna1"));
         QCOMPARE(form->state().Metoda, std::uint8_t(0));
+    }
+
+    // The activation reads the stored language again when the focus comes back from another
+    // window of the program, but not from one of its modal boxes.
+    void activationRunsOnReturnFromAnotherWindow() {
+        QCOMPARE(form->Jezyk(), QString());
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Termika");
+        store.setValue("Langue", "en");
+        store.sync();
+
+        typeInto(edit("leSzer1"), "x");
+        QCOMPARE(boxes->take().size(), 1);
+        form->activateWindow(); // the focus goes back from the closed box
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(form->Jezyk(), QString());
+
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(form->Jezyk(), QStringLiteral("en"));
     }
 
     void checksInOrder_data() {
