@@ -29,14 +29,6 @@ void centreText(QTextEdit* memo) {
     cursor.mergeBlockFormat(format);
 }
 
-QStringList itemTexts(auto const& items, auto text) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(items.size()));
-    for (const auto& item : items)
-        list << QString::fromUtf8(text(item));
-    return list;
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -50,6 +42,9 @@ TForm1::TForm1(QWidget* parent)
     setFixedSize(ui->Form1Client->minimumSize() + QSize(0, menuBar()->sizeHint().height()));
     move(339, 123);
     centreText(ui->Memo1);
+    // The submenus answer to their designed names as menu items too.
+    ui->Plik1->menuAction()->setObjectName(QStringLiteral("Plik1"));
+    ui->Jezyk1->menuAction()->setObjectName(QStringLiteral("Jezyk1"));
     fillLists();
     connectHandlers();
     ui->leSzer1->setFocus(); // the first input in the tab order, ready for typing
@@ -63,9 +58,12 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::fillLists() {
-    const QStringList systems = itemTexts(SystemItems, [](std::string_view s) { return s; });
-    const QStringList glazing =
-        itemTexts(GlazingItems, [](const Glazing& g) { return std::string_view(g.name); });
+    QStringList systems;
+    for (const std::string_view name : SystemItems)
+        systems << QString::fromUtf8(name);
+    QStringList glazing;
+    for (const Glazing& unit : GlazingItems)
+        glazing << QString::fromUtf8(unit.name);
     const QStringList spacers = polishSpacerItems();
     for (const TabRow& tab : tabs_) {
         tab.system->addItems(systems);
@@ -129,8 +127,12 @@ void TForm1::Zamknij1Click() {
     close();
 }
 
-QString TForm1::number(const std::string& text) const {
-    return QString::fromStdString(text);
+QString TForm1::fixed2(double value) const {
+    return QString::fromStdString(formatFixed2(value, decimalSep_));
+}
+
+QString TForm1::general(double value) const {
+    return QString::fromStdString(formatGeneral(value, decimalSep_));
 }
 
 void TForm1::invalidate(const TabRow& tab) {
@@ -170,10 +172,10 @@ void TForm1::cbSzybaChange(const TabRow& tab, GlassField field) {
     invalidate(tab);
     const auto i = static_cast<std::size_t>(field);
     applyGlazing(state_, field, tab.szyba[i]->currentIndex());
-    tab.lUg[i]->setText(number(formatFixed2(glassUg(state_, field), decimalSep_)));
+    tab.lUg[i]->setText(fixed2(glassUg(state_, field)));
     if (tab.grPak[i]) {
         const double thickness = field == GlassField::First ? state_.GrPak1 : state_.GrPak2;
-        tab.grPak[i]->setText(number(formatGeneral(thickness, decimalSep_)));
+        tab.grPak[i]->setText(general(thickness));
     }
 }
 
@@ -191,7 +193,7 @@ void TForm1::eUSzybyChange(const TabRow& tab, GlassField field) {
         }
         ug = *value;
     }
-    tab.lUg[i]->setText(number(formatGeneral(ug, decimalSep_)));
+    tab.lUg[i]->setText(general(ug));
 }
 
 void TForm1::cbRamkaChange(const TabRow& tab) {
@@ -210,7 +212,7 @@ void TForm1::przeliczClick(const TabRow& tab) {
                            tab.ramka->currentIndex()};
     const Outcome outcome = press(input, state_, tab.formula);
     if (outcome == Outcome::Done)
-        tab.uOkna->setText(number(formatFixed2(state_.UOkna, decimalSep_)));
+        tab.uOkna->setText(fixed2(state_.UOkna));
     else if (const std::string* message = messageFor(slots_, outcome))
         tab.uOkna->setText(QString::fromStdString(*message));
     else

@@ -56,7 +56,8 @@ private:
 
     void invalidate(const TabRow& tab);
     void readDimension(const QLineEdit* edit, double& field);
-    QString number(const std::string& text) const;
+    QString fixed2(double value) const;  // pattern "0.00"
+    QString general(double value) const; // the general number form
 
     // What last held the focus, for telling a return from another window of ours from a
     // return from a modal box, a popup or another program.

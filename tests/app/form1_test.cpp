@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -88,6 +89,22 @@ private slots:
         }
         QCOMPARE(pages->currentIndex(), 0);
         QVERIFY(control<QAction>("Polski1")->isChecked());
+
+        const QList<std::pair<const char*, const char*>> menu{{"Plik1", "Plik"},
+                                                              {"Zamknij1", "Zamknij"},
+                                                              {"Jezyk1", "Język"},
+                                                              {"Polski1", "Polski [PL]"},
+                                                              {"Angielski1", "Angielski [EN]"},
+                                                              {"Niemiecki1", "Niemiecki [DE]"},
+                                                              {"Wloski1", "Włoski [IT]"},
+                                                              {"Szwedzki", "Szwedzki [SE]"},
+                                                              {"Info1", "Info"}};
+        for (const auto& [name, caption] : menu)
+            QCOMPARE(control<QAction>(name)->text(), QString::fromUtf8(caption));
+        QStringList bar;
+        for (const QAction* item : form->menuBar()->actions())
+            bar << item->objectName();
+        QCOMPARE(bar, QStringList({"Plik1", "Jezyk1", "Info1"}));
 
         for (QComboBox* l : form->findChildren<QComboBox*>()) {
             QCOMPARE(l->currentText(), QStringLiteral("-"));
