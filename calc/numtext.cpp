@@ -90,8 +90,8 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
     if (i != n)
         return std::nullopt;
 
-    // from_chars takes no leading '+' and no "5." without a digit after the point; both are
-    // already normalised away, except a trailing point, which it accepts.
+    // The text is well formed by now; from_chars (which takes no '+', dropped above) is left
+    // to round it and to refuse what lies outside the range of a double.
     double value = 0;
     const char* first = canonical.data();
     const char* last = first + canonical.size();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -105,6 +106,14 @@ private slots:
         for (const QAction* item : form->menuBar()->actions())
             bar << item->objectName();
         QCOMPARE(bar, QStringList({"Plik1", "Jezyk1", "Info1"}));
+
+        // The printout, the Info dialog and the standards sheet exist from the start, hidden.
+        QStringList forms;
+        for (const QObject* child : form->children())
+            if (QRegularExpression("^Form[234]$").match(child->objectName()).hasMatch())
+                forms << child->objectName();
+        QCOMPARE(forms, QStringList({"Form2", "Form3", "Form4"}));
+        QVERIFY(!control<QWidget>("Form3")->isVisible());
 
         for (QComboBox* l : form->findChildren<QComboBox*>()) {
             QCOMPARE(l->currentText(), QStringLiteral("-"));
