@@ -172,17 +172,16 @@ void TForm1::cbSzybaChange(const TabRow& tab, GlassField field) {
     invalidate(tab);
     const auto i = static_cast<std::size_t>(field);
     applyGlazing(state_, field, tab.szyba[i]->currentIndex());
-    tab.lUg[i]->setText(fixed2(glassUg(state_, field)));
-    if (tab.grPak[i]) {
-        const double thickness = field == GlassField::First ? state_.GrPak1 : state_.GrPak2;
-        tab.grPak[i]->setText(general(thickness));
-    }
+    const GlassFields glass = glassFields(state_, field);
+    tab.lUg[i]->setText(fixed2(glass.ug));
+    if (tab.grPak[i])
+        tab.grPak[i]->setText(general(glass.thickness));
 }
 
 void TForm1::eUSzybyChange(const TabRow& tab, GlassField field) {
     invalidate(tab);
     const auto i = static_cast<std::size_t>(field);
-    double& ug = glassUg(state_, field);
+    double& ug = glassFields(state_, field).ug;
     const QString text = tab.uSzyby[i]->text();
     if (!text.isEmpty()) {
         const std::string prepared = normaliseTypedUg(text.toStdString(), decimalSep_);

@@ -28,14 +28,12 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
 
-    // The drawing as it is shown, for reports that reuse it.
-    void render(QPainter& painter, const QRectF& box) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void load() const;
+    void render(QPainter& painter, const QRectF& box) const;
     QRectF fitted(const QRectF& box, QSizeF natural) const;
 
     QString source_;

@@ -138,14 +138,16 @@ void applySystem(CalcState& state, WindowType type, int item, bool movablePost) 
 void applyGlazing(CalcState& state, GlassField field, int item) {
     const bool known = item >= 0 && item < static_cast<int>(GlazingItems.size());
     const Glazing& g = GlazingItems[known ? static_cast<std::size_t>(item) : 0];
-    const bool first = field == GlassField::First;
-    (first ? state.NazwaSzyby1 : state.NazwaSzyby2) = std::string(g.name);
-    (first ? state.USzyby1 : state.USzyby2) = g.ug;
-    (first ? state.GrPak1 : state.GrPak2) = g.thickness;
+    const GlassFields glass = glassFields(state, field);
+    glass.name = std::string(g.name);
+    glass.ug = g.ug;
+    glass.thickness = g.thickness;
 }
 
-double& glassUg(CalcState& state, GlassField field) {
-    return field == GlassField::First ? state.USzyby1 : state.USzyby2;
+GlassFields glassFields(CalcState& state, GlassField field) {
+    if (field == GlassField::First)
+        return {state.NazwaSzyby1, state.USzyby1, state.GrPak1};
+    return {state.NazwaSzyby2, state.USzyby2, state.GrPak2};
 }
 
 void applySpacer(CalcState& state, int item, std::string_view itemText) {

@@ -3,6 +3,7 @@
 #include "calc/state.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The profile systems, glazing units and spacer bars that the lists offer. List item 0 is
@@ -48,8 +49,14 @@ void applySystem(CalcState& state, WindowType type, int item, bool movablePost);
 
 void applyGlazing(CalcState& state, GlassField field, int item);
 
-// Returns the field's Ug slot, for the typed-Ug entry.
-double& glassUg(CalcState& state, GlassField field);
+// The state's fields of one glass field: what a glazing choice or a typed Ug writes.
+struct GlassFields {
+    std::string& name;
+    double& ug;
+    double& thickness;
+};
+
+GlassFields glassFields(CalcState& state, GlassField field);
 
 void applySpacer(CalcState& state, int item, std::string_view itemText);
 
