@@ -78,6 +78,17 @@ void TForm1::connectHandlers() {
     connect(ui->Zamknij1, &QAction::triggered, this, &TForm1::Zamknij1Click);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::focusWindowChanged);
 
+    connect(ui->PageControl, &QTabWidget::currentChanged, this, &TForm1::PageControlChange);
+    connect(ui->cbSzybaLista, &QCheckBox::toggled, this, &TForm1::cbSzybaListaClick);
+    connect(ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(ui->RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+
     for (const TabRow& tab : tabs_) {
         connect(tab.szer, &QLineEdit::textChanged, this, [this, &tab] { leSzerChange(tab); });
         connect(tab.wys, &QLineEdit::textChanged, this, [this, &tab] { leWysChange(tab); });
@@ -94,9 +105,12 @@ void TForm1::connectHandlers() {
                     [this, &tab, field] { eUSzybyChange(tab, field); });
         }
         connect(tab.ramka, &QComboBox::activated, this, [this, &tab] { cbRamkaChange(tab); });
-        if (tab.formula)
-            connect(tab.przelicz, &QPushButton::clicked, this,
-                    [this, &tab] { przeliczClick(tab); });
+        connect(tab.przelicz, &QPushButton::clicked, this, [this, &tab] { przeliczClick(tab); });
+        if (tab.isDoor()) {
+            connect(tab.wysPrzew, &QLineEdit::textChanged, this,
+                    [this, &tab] { leWysPrzewChange(tab); });
+            connect(tab.szybaR, &QCheckBox::toggled, this, [this, &tab] { cbSzybaRClick(tab); });
+        }
     }
 }
 
@@ -127,93 +141,18 @@ void TForm1::Zamknij1Click() {
     close();
 }
 
+const TabRow& TForm1::shownTab() const {
+    const QWidget* page = ui->PageControl->currentWidget();
+    for (const TabRow& tab : tabs_)
+        if (tab.sheet == page)
+            return tab;
+    return tabs_.front();
+}
+
 QString TForm1::fixed2(double value) const {
     return QString::fromStdString(formatFixed2(value, decimalSep_));
 }
 
 QString TForm1::general(double value) const {
     return QString::fromStdString(formatGeneral(value, decimalSep_));
-}
-
-void TForm1::invalidate(const TabRow& tab) {
-    tab.uOkna->setText(QStringLiteral("-"));
-    state_.UOkna = 0;
-}
-
-void TForm1::readDimension(const QLineEdit* edit, double& field) {
-    const QString text = edit->text();
-    if (text.isEmpty()) {
-        field = 0;
-        return;
-    }
-    if (const auto value = parseNumber(text.toStdString(), decimalSep_))
-        field = *value;
-    else
-        reportError(this, conversionError(text));
-}
-
-void TForm1::leSzerChange(const TabRow& tab) {
-    invalidate(tab);
-    readDimension(tab.szer, state_.Szer);
-}
-
-void TForm1::leWysChange(const TabRow& tab) {
-    invalidate(tab);
-    readDimension(tab.wys, state_.Wys);
-}
-
-void TForm1::cbSystemChange(const TabRow& tab) {
-    invalidate(tab);
-    applySystem(state_, tab.type, tab.system->currentIndex(),
-                tab.slupRuch && tab.slupRuch->isChecked());
-}
-
-void TForm1::cbSzybaChange(const TabRow& tab, GlassField field) {
-    invalidate(tab);
-    const auto i = static_cast<std::size_t>(field);
-    applyGlazing(state_, field, tab.szyba[i]->currentIndex());
-    const GlassFields glass = glassFields(state_, field);
-    tab.lUg[i]->setText(fixed2(glass.ug));
-    if (tab.grPak[i])
-        tab.grPak[i]->setText(general(glass.thickness));
-}
-
-void TForm1::eUSzybyChange(const TabRow& tab, GlassField field) {
-    invalidate(tab);
-    const auto i = static_cast<std::size_t>(field);
-    double& ug = glassFields(state_, field).ug;
-    const QString text = tab.uSzyby[i]->text();
-    if (!text.isEmpty()) {
-        const std::string prepared = normaliseTypedUg(text.toStdString(), decimalSep_);
-        const auto value = parseNumber(prepared, decimalSep_);
-        if (!value) {
-            reportError(this, conversionError(QString::fromStdString(prepared)));
-            return;
-        }
-        ug = *value;
-    }
-    tab.lUg[i]->setText(general(ug));
-}
-
-void TForm1::cbRamkaChange(const TabRow& tab) {
-    invalidate(tab);
-    applySpacer(state_, tab.ramka->currentIndex(), tab.ramka->currentText().toStdString());
-}
-
-void TForm1::przeliczClick(const TabRow& tab) {
-    const std::string width = tab.szer->text().toStdString();
-    const std::string height = tab.wys->text().toStdString();
-    const CheckInput input{width,
-                           height,
-                           tab.system->currentIndex(),
-                           tab.szyba[0]->currentIndex(),
-                           tab.uSzyby[0]->text().isEmpty(),
-                           tab.ramka->currentIndex()};
-    const Outcome outcome = press(input, state_, tab.formula);
-    if (outcome == Outcome::Done)
-        tab.uOkna->setText(fixed2(state_.UOkna));
-    else if (const std::string* message = messageFor(slots_, outcome))
-        tab.uOkna->setText(QString::fromStdString(*message));
-    else
-        reportError(this, QStringLiteral("Invalid floating point operation"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tabs.h"
+#include "calc/breakdown.h"
 #include "calc/state.h"
 
 #include <QMainWindow>
@@ -40,10 +41,19 @@ public:
     void FormActivate(QObject* sender);
     void Zamknij1Click();
 
+    // The shown tab takes over the shared dimensions and starts its choices afresh.
+    void PageControlChange();
+    // Switches every tab between picking glazing units and typing their Ug.
+    void cbSzybaListaClick();
+    // The hidden method buttons reload the shown tab's frame values.
+    void RadioButton1Click();
+    void RadioButton2Click();
+
 private:
     void fillLists();
     void connectHandlers();
     void focusWindowChanged(QWindow* window);
+    const TabRow& shownTab() const;
 
     // The handler families, each written once over a row of the tab table.
     void leSzerChange(const TabRow& tab);
@@ -53,8 +63,15 @@ private:
     void eUSzybyChange(const TabRow& tab, termika::GlassField field);
     void cbRamkaChange(const TabRow& tab);
     void przeliczClick(const TabRow& tab);
+    void leWysPrzewChange(const TabRow& tab);
+    void cbSzybaRClick(const TabRow& tab);
+    void methodChosen(std::uint8_t metoda);
 
-    void invalidate(const TabRow& tab);
+    // Every write into a result label goes through these two: a number carries its breakdown
+    // as a tooltip, anything else carries none.
+    void showResult(QLabel* label, const QString& text);
+    void showUw(QLabel* label, const termika::Breakdown& breakdown);
+    void invalidate(QLabel* label);
     void readDimension(const QLineEdit* edit, double& field);
     QString fixed2(double value) const;  // pattern "0.00"
     QString general(double value) const; // the general number form

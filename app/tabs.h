@@ -1,10 +1,10 @@
 #pragma once
 
 #include "calc/catalogue.h"
-#include "calc/uw.h"
 
 #include <array>
 
+class Picture;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,8 +20,8 @@ class TForm1;
 // The handler families of the main window work on a row, never on a tab by number.
 struct TabRow {
     termika::WindowType type;
-    termika::Formula formula; // nullptr while the tab computes nothing
     QWidget* sheet;
+    Picture* image; // the tab's drawing, also printed
     QLineEdit* szer;
     QLineEdit* wys;
     QComboBox* system;
@@ -33,6 +33,18 @@ struct TabRow {
     QCheckBox* slupRuch; // movable-post box, where the type has one
     QLabel* uOkna;
     QPushButton* przelicz;
+    QPushButton* drukuj;
+    // The balcony doors' transom and their hidden "glass under the transom" box, which shows
+    // or hides glass 2 with its caption and renumbers the lower glass field on the drawing.
+    QLineEdit* wysPrzew;
+    QLabel* wysPrzewCaption;
+    QCheckBox* szybaR;
+    QLabel* szyba2Caption;
+    std::array<QLabel*, 2> lowerFieldNumbers;
+
+    bool isDoor() const { return szybaR != nullptr; }
+    // Glass 2 takes part while the door's box is ticked.
+    bool usesGlass2() const;
 };
 
 using TabTable = std::array<TabRow, 6>;

@@ -17,13 +17,22 @@ CalcState filledIn() {
     return s;
 }
 
-const CheckInput Input{"1000", "1500", 1, 2, true, 1};
+PressInput pressInput() {
+    PressInput in;
+    in.check.widthText = "1000";
+    in.check.heightText = "1500";
+    in.check.systemItem = 1;
+    in.check.glass1 = {2, true};
+    in.check.spacerItem = 1;
+    return in;
+}
 
 // One press of "Przelicz" on the single-sash tab: the input check and the Uw formula.
 void BM_PressOneSash(benchmark::State& bench) {
     CalcState s = filledIn();
+    const PressInput in = pressInput();
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(press(Input, s, computeSingleField));
+        benchmark::DoNotOptimize(press(in, s, ","));
         benchmark::DoNotOptimize(s.UOkna);
     }
 }
@@ -32,15 +41,17 @@ BENCHMARK(BM_PressOneSash);
 // Its two parts alone, as the baseline the whole press is read against.
 void BM_InputCheckOnly(benchmark::State& bench) {
     const CalcState s = filledIn();
+    const PressInput in = pressInput();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(checkInput(Input, s.GrPak1));
+        benchmark::DoNotOptimize(checkInput(in.check, s));
 }
 BENCHMARK(BM_InputCheckOnly);
 
 void BM_FormulaOnly(benchmark::State& bench) {
     CalcState s = filledIn();
+    Breakdown b;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(computeSingleField(s));
+        benchmark::DoNotOptimize(computeUw(WindowType::OneSash, s, {}, b));
         benchmark::DoNotOptimize(s.UOkna);
     }
 }

@@ -1,8 +1,21 @@
 #include "calc/check.h"
 
 namespace termika {
+namespace {
 
-Outcome checkInput(const CheckInput& input, double grPak1) {
+bool given(const GlassChoice& glass) {
+    return glass.item != 0 || !glass.typedEmpty;
+}
+
+bool unitFits(int systemItem, double thickness) {
+    const bool polar = systemItem == 3 || systemItem == 4;
+    const bool tavio5 = systemItem == 1 || systemItem == 2;
+    return polar || (tavio5 && thickness < MaxTavio5Unit);
+}
+
+} // namespace
+
+Outcome checkInput(const CheckInput& input, const CalcState& state) {
     // The edits are compared as text: only the untouched "0" counts as no dimension.
     if (input.widthText == "0")
         return Outcome::NoWidth;
@@ -10,13 +23,15 @@ Outcome checkInput(const CheckInput& input, double grPak1) {
         return Outcome::NoHeight;
     if (input.systemItem == 0)
         return Outcome::NoSystem;
-    if (input.glassItem == 0 && input.typedUgEmpty)
+    if (!given(input.glass1))
+        return Outcome::NoGlass;
+    if (input.door && input.glassUnderTransom && !given(input.glass2))
         return Outcome::NoGlass;
     if (input.spacerItem == 0)
         return Outcome::NoSpacer;
-    const bool polar = input.systemItem == 3 || input.systemItem == 4;
-    const bool tavio5 = input.systemItem == 1 || input.systemItem == 2;
-    if (!polar && !(tavio5 && grPak1 < MaxTavio5Unit))
+    // A door's second unit must fit as well, even while the whole door carries glass 1.
+    if (!unitFits(input.systemItem, state.GrPak1) ||
+        (input.door && !unitFits(input.systemItem, state.GrPak2)))
         return Outcome::UnsuitableUnit;
     return Outcome::Done;
 }
@@ -35,7 +50,12 @@ const std::string* messageFor(const TextSlots& slots, Outcome outcome) {
         return &slots.MsgRamka;
     case Outcome::UnsuitableUnit:
         return &slots.MsgPakiet;
+    case Outcome::NoTransom:
+        return &slots.MsgWysPrzew;
+    case Outcome::BadTransom:
+        return &slots.MsgWysPrzewBlad;
     case Outcome::Done:
+    case Outcome::NotANumber:
     case Outcome::ArithmeticError:
         break;
     }

@@ -113,49 +113,56 @@ std::string normaliseTypedUg(std::string_view text, std::string_view decimalSep)
     return out;
 }
 
-std::string formatFixed2(double value, std::string_view decimalSep) {
+std::string formatFixed(double value, int decimals, std::string_view decimalSep) {
     if (std::isnan(value))
         return "NAN";
     if (std::isinf(value))
         return value < 0 ? "-INF" : "INF";
 
     const Decimal15 d = toDecimal15(value);
-    // Integer count of hundredths, as decimal digits: the 15 digits shifted so that the
-    // last kept digit is the hundredths, rounded half away from zero on the next digit.
-    const int keep = d.exponent + 3; // digits of the 15 that lie at or above the hundredths
-    std::string hundredths;
+    const auto places = static_cast<std::size_t>(decimals);
+    // Integer count of the last kept unit, as decimal digits: the 15 digits shifted so that the
+    // last kept digit is the last decimal, rounded half away from zero on the next digit.
+    const int keep = d.exponent + 1 + decimals; // digits of the 15 that lie at or above it
+    std::string units;
     if (keep > 0) {
         if (keep >= 15) {
-            hundredths = d.digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+            units = d.digits + std::string(static_cast<std::size_t>(keep - 15), '0');
         } else {
-            hundredths = d.digits.substr(0, static_cast<std::size_t>(keep));
+            units = d.digits.substr(0, static_cast<std::size_t>(keep));
             if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
                 int k = keep - 1;
-                while (k >= 0 && hundredths[static_cast<std::size_t>(k)] == '9')
-                    hundredths[static_cast<std::size_t>(k--)] = '0';
+                while (k >= 0 && units[static_cast<std::size_t>(k)] == '9')
+                    units[static_cast<std::size_t>(k--)] = '0';
                 if (k < 0)
-                    hundredths.insert(hundredths.begin(), '1');
+                    units.insert(units.begin(), '1');
                 else
-                    ++hundredths[static_cast<std::size_t>(k)];
+                    ++units[static_cast<std::size_t>(k)];
             }
         }
     } else if (keep == 0 && d.digits[0] >= '5') {
-        hundredths = "1";
+        units = "1";
     }
-    // Strip leading zeros but keep at least three digits: integer digit plus two decimals.
-    std::size_t lead = hundredths.find_first_not_of('0');
-    hundredths = lead == std::string::npos ? std::string() : hundredths.substr(lead);
-    if (hundredths.size() < 3)
-        hundredths.insert(0, 3 - hundredths.size(), '0');
+    // Strip leading zeros but keep the integer digit and every decimal.
+    std::size_t lead = units.find_first_not_of('0');
+    units = lead == std::string::npos ? std::string() : units.substr(lead);
+    if (units.size() < places + 1)
+        units.insert(0, places + 1 - units.size(), '0');
 
-    const bool isZero = hundredths.find_first_not_of('0') == std::string::npos;
+    const bool isZero = units.find_first_not_of('0') == std::string::npos;
     std::string out;
     if (d.negative && !isZero)
         out.push_back('-');
-    out.append(hundredths, 0, hundredths.size() - 2);
-    out.append(decimalSep);
-    out.append(hundredths, hundredths.size() - 2, 2);
+    out.append(units, 0, units.size() - places);
+    if (places > 0) {
+        out.append(decimalSep);
+        out.append(units, units.size() - places, places);
+    }
     return out;
+}
+
+std::string formatFixed2(double value, std::string_view decimalSep) {
+    return formatFixed(value, 2, decimalSep);
 }
 
 std::string formatGeneral(double value, std::string_view decimalSep) {

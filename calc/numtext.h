@@ -21,6 +21,9 @@ std::string normaliseTypedUg(std::string_view text, std::string_view decimalSep)
 // 15-significant-digit decimal form (1.005 gives 1,01 with a comma separator).
 std::string formatFixed2(double value, std::string_view decimalSep);
 
+// The same rounding to any number of decimals from 0 to 14.
+std::string formatFixed(double value, int decimals, std::string_view decimalSep);
+
 // General form: at most 15 significant digits, no trailing zeros, no grouping; an exponent
 // only for values of 1E15 and more or below 1E-4.
 std::string formatGeneral(double value, std::string_view decimalSep);

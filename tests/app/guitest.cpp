@@ -1,10 +1,15 @@
 #include "guitest.h"
 
+#include "app/Form1.h"
 #include "app/application.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLocale>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +58,35 @@ QString regional(QString pattern) {
 
 bool commaFormat() {
     return QLocale::system().decimalPoint() == QLatin1String(",");
+}
+
+void MainWindowTest::start() {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika").clear();
+    boxes = std::make_unique<BoxWatcher>();
+    form = std::make_unique<TForm1>();
+    form->show();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("the main window did not become active");
+}
+
+void MainWindowTest::finish() {
+    const QList<SeenBox> left = boxes->take();
+    form.reset();
+    if (!left.isEmpty())
+        QTest::qFail(qPrintable("unexpected box: " + left.first().text), __FILE__, __LINE__);
+}
+
+void MainWindowTest::press(const QByteArray& button) const {
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+}
+
+void MainWindowTest::click(const QByteArray& checkBox) const {
+    // Hidden boxes cannot be clicked with the mouse; toggling is what a click does.
+    box(checkBox)->toggle();
+}
+
+void MainWindowTest::showTab(int n) const {
+    control<QTabWidget>("PageControl")->setCurrentIndex(n - 1);
 }
 
 int runGuiTest(QObject& test, int argc, char** argv) {

@@ -6,7 +6,16 @@
 #include <QString>
 #include <QTimer>
 
-class QComboBox;
+#include "app/Form1.h"
+
+#include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <memory>
+
 class QWidget;
 
 namespace termika::test {
@@ -44,6 +53,34 @@ void typeInto(QWidget* edit, const QString& text);
 QString regional(QString pattern);
 
 bool commaFormat();
+
+// A main window driven as a user drives it, with every message box watched. Tests derive from
+// it and call start() and finish() from their init() and cleanup().
+class MainWindowTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<BoxWatcher> boxes;
+
+    void start();
+    void finish();
+
+    template <class T> T* control(const char* name) const {
+        T* found = form->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s of that kind", name);
+        return found;
+    }
+    QWidget* widget(const char* name) const { return control<QWidget>(name); }
+    QLineEdit* edit(const QByteArray& name) const { return control<QLineEdit>(name); }
+    QComboBox* list(const QByteArray& name) const { return control<QComboBox>(name); }
+    QCheckBox* box(const QByteArray& name) const { return control<QCheckBox>(name); }
+    QString label(const QByteArray& name) const { return control<QLabel>(name)->text(); }
+    void press(const QByteArray& button) const;
+    void click(const QByteArray& checkBox) const;
+    // Picks the tab as a user does; n counts from 1.
+    void showTab(int n) const;
+};
 
 // Prepares the process for a GUI test (isolated settings, offscreen platform) and runs it.
 int runGuiTest(QObject& test, int argc, char** argv);
