@@ -61,7 +61,9 @@ QString breakdownTip(const Breakdown& b, const std::string& decimalSep) {
         return b.total() != 0 ? tip.fixed(100 * term / b.total(), 1) + QStringLiteral(" %")
                               : QString();
     };
-    tip.html() = QStringLiteral("<table cellspacing=0 cellpadding=2>"
+    // The result label's own red 16 px look would reach its tooltip: the tip sets its own.
+    tip.html() = QStringLiteral("<div style=\"color:black; font-size:11px\">"
+                                "<table cellspacing=0 cellpadding=2>"
                                 "<tr><th></th><th>A [m²]</th><th>U [W/(m²·K)]</th>"
                                 "<th>A·U [W/K]</th><th></th></tr>");
     for (const ElementTerm& item : b.elements()) {
@@ -76,7 +78,7 @@ QString breakdownTip(const Breakdown& b, const std::string& decimalSep) {
     tip.html() += QStringLiteral("</table>");
     tip.html() +=
         QStringLiteral("<p>Aw = %1 m²<br>Ag/Aw = %2 %<br>Uw = %3 W/K / %1 m² = "
-                       "<b>%4 W/(m²·K)</b></p>")
+                       "<b>%4 W/(m²·K)</b></p></div>")
             .arg(tip.fixed(b.windowArea(), 4), tip.fixed(100 * b.glassArea() / b.windowArea(), 1),
                  tip.fixed(b.total(), 4), tip.fixed(b.uw(), 2));
     return tip.html();
