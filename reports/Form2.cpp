@@ -11,7 +11,6 @@ constexpr Band Bands[] = {
 };
 
 constexpr BandKind Title = BandKind::Title;
-constexpr BandKind Detail = BandKind::Detail;
 constexpr BandKind Footer = BandKind::PageFooter;
 constexpr ElementKind Picture = ElementKind::Picture;
 

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace termika {
@@ -22,7 +23,10 @@ Report::Report(QObject* owner, const QString& name, const ReportLayout& layout)
     }
 }
 
-Report::~Report() = default;
+Report::~Report() {
+    // The preview belongs to the caller's window but draws through our printer: it goes first.
+    delete dialog_;
+}
 
 ReportLabel* Report::label(QStringView name) const {
     for (QObject* element : elements_)
