@@ -76,6 +76,8 @@ void TForm1::fillLists() {
 
 void TForm1::connectHandlers() {
     connect(ui->Zamknij1, &QAction::triggered, this, &TForm1::Zamknij1Click);
+    connect(ui->Info1, &QAction::triggered, this, &TForm1::Info1Click);
+    connect(ui->Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::focusWindowChanged);
 
     connect(ui->PageControl, &QTabWidget::currentChanged, this, &TForm1::PageControlChange);
@@ -106,6 +108,7 @@ void TForm1::connectHandlers() {
         }
         connect(tab.ramka, &QComboBox::activated, this, [this, &tab] { cbRamkaChange(tab); });
         connect(tab.przelicz, &QPushButton::clicked, this, [this, &tab] { przeliczClick(tab); });
+        connect(tab.drukuj, &QPushButton::clicked, this, [this, &tab] { drukujClick(tab); });
         if (tab.isDoor()) {
             connect(tab.wysPrzew, &QLineEdit::textChanged, this,
                     [this, &tab] { leWysPrzewChange(tab); });
@@ -130,8 +133,19 @@ void TForm1::focusWindowChanged(QWindow* window) {
 }
 
 void TForm1::FormActivate(QObject* /*sender*/) {
-    Jezyk_ = RejestrOdczyt();
+    const QString stored = RejestrOdczyt();
     state_.Metoda = 0;
+    if (activated_) {
+        // Back from a preview: the bindings, the notes and the spacer lists stay as the user
+        // left them; only a language chosen meanwhile in another copy of the program is taken.
+        if (stored != Jezyk_) {
+            Jezyk_ = stored;
+            slots_ = polishSlots();
+        }
+        return;
+    }
+    activated_ = true;
+    Jezyk_ = stored;
     AktRamka_ = ui->cbRamka1;
     AktUOkna_ = ui->lUOkna1;
     slots_ = polishSlots();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class Picture;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,9 @@ public:
     // The hidden method buttons reload the shown tab's frame values.
     void RadioButton1Click();
     void RadioButton2Click();
+    // The hidden "Drukuj normy" button: the standards sheet of the single-sash window.
+    void Button14Click();
+    void Info1Click();
 
 private:
     void fillLists();
@@ -66,6 +70,7 @@ private:
     void leWysPrzewChange(const TabRow& tab);
     void cbSzybaRClick(const TabRow& tab);
     void methodChosen(std::uint8_t metoda);
+    void drukujClick(const TabRow& tab);
 
     // Every write into a result label goes through these two: a number carries its breakdown
     // as a tooltip, anything else carries none.
@@ -87,6 +92,8 @@ private:
     QString Jezyk_;
     QComboBox* AktRamka_ = nullptr;
     QLabel* AktUOkna_ = nullptr;
+    Picture* AktObraz_ = nullptr; // the drawing printed last
+    bool activated_ = false;
     std::string decimalSep_;
     FocusSource lastFocus_ = FocusSource::Nothing;
     TForm2* Form2 = nullptr;

@@ -16,7 +16,7 @@ constexpr ElementKind Picture = ElementKind::Picture;
 
 // The variable labels carry their own names until a print writes them, so a label that a print
 // forgot shows up on the page.
-constexpr Element Elements[] = {
+constexpr ElementSpec Elements[] = {
     // A 26-pixel cell on the 96 dpi design screen: Arial's cell is 1.117 em, so 17.5 points.
     // Centred on the designed caption "Obliczenia", whose left edge is at 78.3.
     {.name = u"QRLabel1",

@@ -15,7 +15,7 @@ constexpr BandKind Footer = BandKind::PageFooter;
 constexpr ElementKind Picture = ElementKind::Picture;
 
 // The captions are Polish in every language. Their blanks line the colons up in one column.
-constexpr Element Elements[] = {
+constexpr ElementSpec Elements[] = {
     {.name = u"QRImage1",
      .kind = Picture,
      .band = Title,

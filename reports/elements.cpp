@@ -5,12 +5,12 @@
 
 namespace termika {
 
-ReportLabel::ReportLabel(const Element& design, QObject* parent)
+ReportLabel::ReportLabel(const ElementSpec& design, QObject* parent)
     : QObject(parent), design_(design), text_(design.text.toString()) {
     setObjectName(design.name.toString());
 }
 
-ReportPicture::ReportPicture(const Element& design, QObject* parent)
+ReportPicture::ReportPicture(const ElementSpec& design, QObject* parent)
     : QObject(parent), design_(design), source_(design.text.toString()) {
     setObjectName(design.name.toString());
 }

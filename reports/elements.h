@@ -20,14 +20,14 @@ class ReportLabel : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
-    ReportLabel(const Element& design, QObject* parent);
+    ReportLabel(const ElementSpec& design, QObject* parent);
 
-    const Element& design() const { return design_; }
+    const ElementSpec& design() const { return design_; }
     QString text() const { return text_; }
     void setText(const QString& text) { text_ = text; }
 
 private:
-    const Element& design_;
+    const ElementSpec& design_;
     QString text_;
 };
 
@@ -37,10 +37,10 @@ class ReportPicture : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
 public:
-    ReportPicture(const Element& design, QObject* parent);
+    ReportPicture(const ElementSpec& design, QObject* parent);
     ~ReportPicture() override;
 
-    const Element& design() const { return design_; }
+    const ElementSpec& design() const { return design_; }
     QString source() const { return source_; }
     void setSource(const QString& source);
     bool isLoaded() const { return loaded_; }
@@ -51,7 +51,7 @@ public:
 private:
     void load() const;
 
-    const Element& design_;
+    const ElementSpec& design_;
     QString source_;
     mutable bool loaded_ = false;
     mutable std::unique_ptr<QSvgRenderer> svg_;

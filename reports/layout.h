@@ -21,7 +21,7 @@ enum class ElementKind { Label, Picture };
 
 // One element of a report page as designed. Lengths are millimetres from the top-left corner
 // of the element's band; sizes in points.
-struct Element {
+struct ElementSpec {
     QStringView name;
     ElementKind kind = ElementKind::Label;
     BandKind band = BandKind::Detail;
@@ -44,7 +44,7 @@ struct Element {
 // One page of bands, the elements drawn in table order (later ones over earlier ones).
 struct ReportLayout {
     std::span<const Band> bands;
-    std::span<const Element> elements;
+    std::span<const ElementSpec> elements;
 };
 
 // The printable width that the band positions are designed against.

@@ -41,7 +41,7 @@ double bandTop(const ReportLayout& layout, const std::vector<double>& tops, Band
     return 0;
 }
 
-QFont fontFor(const Element& design, const QPaintDevice& device, double unit) {
+QFont fontFor(const ElementSpec& design, const QPaintDevice& device, double unit) {
     QFont font(design.font.toString());
     // Points are the device's own; when the area is drawn smaller or larger than true
     // millimetres (a page setup other than A4), the type follows the layout.
@@ -53,7 +53,7 @@ QFont fontFor(const Element& design, const QPaintDevice& device, double unit) {
 
 // The box of a label that sizes itself: its text's extent, wrapped where the band ends, placed
 // around the point that the alignment keeps.
-QRectF autoSizedBox(const Element& design, const QFontMetricsF& metrics, const QString& text,
+QRectF autoSizedBox(const ElementSpec& design, const QFontMetricsF& metrics, const QString& text,
                     const Scale& scale, double bandTopMm) {
     const double bandWidth = scale.length(BandWidthMm);
     const double x = scale.length(design.x);
@@ -76,7 +76,7 @@ QRectF autoSizedBox(const Element& design, const QFontMetricsF& metrics, const Q
     return {scale.origin + topLeft, size};
 }
 
-QRectF fixedBox(const Element& design, const Scale& scale, double bandTopMm) {
+QRectF fixedBox(const ElementSpec& design, const Scale& scale, double bandTopMm) {
     return {scale.origin + QPointF(scale.length(design.x), scale.length(bandTopMm + design.y)),
             QSizeF(scale.length(design.width), scale.length(design.height))};
 }
@@ -92,7 +92,7 @@ std::vector<PlacedElement> placeElements(const ReportLayout& layout,
     std::vector<PlacedElement> placed;
     placed.reserve(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        const Element& design = layout.elements[i];
+        const ElementSpec& design = layout.elements[i];
         const double top = bandTop(layout, tops, design.band);
         PlacedElement out{&design, elements[i], {}, {}, {}};
         if (const auto* label = qobject_cast<const ReportLabel*>(elements[i])) {

@@ -16,7 +16,7 @@ namespace termika {
 
 // An element where it lands on one page, in the paint device's units.
 struct PlacedElement {
-    const Element* design;
+    const ElementSpec* design;
     const QObject* element;
     QRectF box;
     QFont font;

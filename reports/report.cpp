@@ -15,7 +15,7 @@ Report::Report(QObject* owner, const QString& name, const ReportLayout& layout)
     : QObject(owner), layout_(layout) {
     setObjectName(name);
     elements_.reserve(layout.elements.size());
-    for (const Element& design : layout.elements) {
+    for (const ElementSpec& design : layout.elements) {
         if (design.kind == ElementKind::Picture)
             elements_.push_back(new ReportPicture(design, this));
         else
@@ -88,7 +88,7 @@ void Report::render(QPainter& painter, const QRectF& area) const {
         painter.fillRect(item.box, Qt::white);
         painter.setFont(item.font);
         painter.setPen(Qt::black);
-        const Element& design = *item.design;
+        const ElementSpec& design = *item.design;
         const int flags = int(design.align) | Qt::AlignTop |
                           (design.wordWrap ? Qt::TextWordWrap : 0) |
                           (design.autoSize ? Qt::TextDontClip : 0);
