@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Sets up Termika on a Debian 12 machine and then either starts it or runs every test.
-#   scripts/termika.sh run    install what is missing, build, start the program
-#   scripts/termika.sh test   install what is missing, check formatting, build with
-#                             sanitizers, run all tests through ctest, build the benchmarks
+#   scripts/termika.sh run      install what is missing, build, start the program
+#   scripts/termika.sh test     install what is missing, check formatting, build with
+#                               sanitizers, run all tests through ctest, build the benchmarks,
+#                               build the Debian package and check it
+#   scripts/termika.sh package  install what is missing, build the Debian package into
+#                               build-release/package/ and check it
 set -euo pipefail
 
 mode=${1:-}
 case "$mode" in
-run | test) ;;
+run | test | package) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
@@ -18,7 +21,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format poppler-utils)
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format poppler-utils
+    librsvg2-bin dpkg-dev desktop-file-utils appstream file)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -40,6 +44,10 @@ if [ "$mode" = run ]; then
     exec ./build/app/termika
 fi
 
+if [ "$mode" = package ]; then
+    exec bash tests/package/package_test.sh build-release
+fi
+
 echo "== clang-format"
 mapfile -t sources < <(find app calc i18n reports assets tests bench \( -name '*.cpp' -o -name '*.h' \) | sort)
 clang-format --dry-run --Werror "${sources[@]}"
@@ -53,6 +61,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-test && ctest --output-on-failure -j "$jobs")
 
 echo "== benchmarks (Release build; timings are for reading, not pass or fail)"
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_GUI=OFF
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_GUI=ON
 cmake --build build-release --target bench_calc -j "$jobs"
 ./build-release/bench/bench_calc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+echo "== Debian package (the same Release build)"
+bash tests/package/package_test.sh build-release
