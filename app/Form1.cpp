@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
     ui->Jezyk1->menuAction()->setObjectName(QStringLiteral("Jezyk1"));
     fillLists();
     connectHandlers();
+    connectLanguageMenu();
     ui->leSzer1->setFocus(); // the first input in the tab order, ready for typing
 
     // The other forms, in their designed order; each lives as long as the main window.
@@ -115,12 +116,13 @@ void TForm1::focusWindowChanged(QWindow* window) {
                                                                  : FocusSource::Ignored;
 }
 
-void TForm1::FormActivate(QObject* /*sender*/) {
+void TForm1::FormActivate(QObject* sender) {
     Jezyk_ = RejestrOdczyt();
     state_.Metoda = 0;
     AktRamka_ = ui->cbRamka1;
     AktUOkna_ = ui->lUOkna1;
     slots_ = polishSlots();
+    restoreLanguage(sender);
 }
 
 void TForm1::Zamknij1Click() {

@@ -18,7 +18,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format)
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do
