@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +25,8 @@ void BoxWatcher::poll() {
     if (!box || !box->isVisible())
         return;
     seen_.append({box->windowTitle(), box->text(), box->icon()});
+    if (look_)
+        look_();
     box->done(QMessageBox::Ok);
 }
 
@@ -53,6 +57,23 @@ QString regional(QString pattern) {
 
 bool commaFormat() {
     return QLocale::system().decimalPoint() == QLatin1String(",");
+}
+
+UnwritableStore::UnwritableStore() : folder_(qEnvironmentVariable("XDG_CONFIG_HOME")) {
+    if (!QDir().rename(folder_, folder_ + ".away"))
+        qFatal("cannot move %s", qPrintable(folder_));
+    QFile blocker(folder_);
+    if (!blocker.open(QIODevice::WriteOnly))
+        qFatal("cannot create %s", qPrintable(folder_));
+}
+
+UnwritableStore::~UnwritableStore() {
+    QFile::remove(folder_);
+    QDir().rename(folder_ + ".away", folder_);
+}
+
+QString settingsFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Termika.conf";
 }
 
 int runGuiTest(QObject& test, int argc, char** argv) {

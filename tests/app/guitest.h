@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class QComboBox;
 class QWidget;
 
@@ -25,11 +27,14 @@ class BoxWatcher : public QObject {
 public:
     BoxWatcher();
     QList<SeenBox> take();
+    // Runs while a box is open, before the watcher closes it.
+    void onBox(std::function<void()> look) { look_ = std::move(look); }
 
 private:
     void poll();
     QTimer timer_;
     QList<SeenBox> seen_;
+    std::function<void()> look_;
 };
 
 // Picks an item of a list with the keyboard, as a user does, so that the list's change
@@ -44,6 +49,22 @@ void typeInto(QWidget* edit, const QString& text);
 QString regional(QString pattern);
 
 bool commaFormat();
+
+// The settings file's folder replaced by a regular file while the object lives, so that the
+// settings cannot be written, by root neither; the folder and what it held come back after.
+class UnwritableStore {
+public:
+    UnwritableStore();
+    ~UnwritableStore();
+    UnwritableStore(const UnwritableStore&) = delete;
+    UnwritableStore& operator=(const UnwritableStore&) = delete;
+
+private:
+    QString folder_;
+};
+
+// The settings file of the program, in the test's own settings folder.
+QString settingsFile();
 
 // Prepares the process for a GUI test (isolated settings, offscreen platform) and runs it.
 int runGuiTest(QObject& test, int argc, char** argv);
