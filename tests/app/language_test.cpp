@@ -4,13 +4,17 @@
 #include "i18n/settings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -33,6 +37,30 @@ void writeSettingsFile(const QByteArray& content) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(settingsFile()));
     file.write(content);
+}
+
+// Whether a widget's caption fits into the widget, as its style draws it.
+bool showsInFull(const QWidget* w) {
+    const QString text = w->property("text").toString();
+    if (text.isEmpty())
+        return true;
+    const QFontMetrics fm = w->fontMetrics();
+    const QStyle* style = w->style();
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return fm.horizontalAdvance(text) <= label->contentsRect().width();
+    if (const auto* button = qobject_cast<const QPushButton*>(w))
+        return fm.horizontalAdvance(text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) <=
+               button->width();
+    if (w->objectName() == "cbSzybaLista") { // its caption wraps onto further lines
+        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        const QRect room(0, 0, w->width() - indicator, w->height());
+        const QRect needed = fm.boundingRect(room, Qt::TextWordWrap, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    }
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
+        return w->sizeHint().width() <= w->width();
+    return true;
 }
 
 QByteArray readSettingsFile() {
@@ -311,6 +339,42 @@ private slots:
         QCOMPARE(label("lUOkna1"), before);
         QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
         QCOMPARE(label("lUOkna1"), after);
+    }
+
+    // Whatever the language, every caption on screen shows in full, and each result caption
+    // ends next to its result label, growing to the left.
+    void captionsShowInFull_data() {
+        QTest::addColumn<QString>("code");
+        for (const QString& code : Codes)
+            QTest::newRow(qPrintable(code)) << code;
+    }
+
+    void captionsShowInFull() {
+        QFETCH(QString, code);
+        start();
+        choose(code);
+        auto* pages = control<QTabWidget>("PageControl");
+        const QTabBar* bar = pages->tabBar();
+        // Every tab at its full width: none elided, none behind a scroll button.
+        QVERIFY(bar->sizeHint().width() <= bar->width());
+        QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width());
+        QStringList cut;
+        for (int tab = 0; tab < pages->count(); ++tab) {
+            pages->setCurrentIndex(tab);
+            for (const QWidget* w : form->findChildren<QWidget*>())
+                if (w->isVisible() && !showsInFull(w) && !cut.contains(w->objectName()))
+                    cut << w->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable("cut off: " + cut.join(", ")));
+        const QList<std::pair<const char*, const char*>> results{
+            {"Label11", "lUOkna1"}, {"Label32", "lUOkna2"}, {"Label34", "lUOkna3"},
+            {"Label36", "lUOkna4"}, {"Label38", "lUOkna5"}, {"Label40", "lUOkna6"}};
+        for (const auto& [caption, result] : results) {
+            const auto* shown = control<QLabel>(caption);
+            const int gap = control<QLabel>(result)->x() - (shown->x() + shown->width());
+            QVERIFY2(gap >= 0 && gap <= 4, caption);
+            QVERIFY(shown->alignment() & Qt::AlignRight);
+        }
     }
 
     // A store that cannot be written: the switch takes effect in full, then the error box
