@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
     ui->Jezyk1->menuAction()->setObjectName(QStringLiteral("Jezyk1"));
     fillLists();
     connectHandlers();
+    connectLanguageMenu();
     ui->leSzer1->setFocus(); // the first input in the tab order, ready for typing
 
     // The other forms, in their designed order; each lives as long as the main window.
@@ -132,15 +133,15 @@ void TForm1::focusWindowChanged(QWindow* window) {
                                                                  : FocusSource::Ignored;
 }
 
-void TForm1::FormActivate(QObject* /*sender*/) {
+void TForm1::FormActivate(QObject* sender) {
     const QString stored = RejestrOdczyt();
     state_.Metoda = 0;
     if (activated_) {
         // Back from a preview: the bindings, the notes and the spacer lists stay as the user
         // left them; only a language chosen meanwhile in another copy of the program is taken.
-        if (stored != Jezyk_) {
-            Jezyk_ = stored;
+        if (stored != Jezyk_ && isLanguageCode(stored)) {
             slots_ = polishSlots();
+            switchLanguage(stored.toLatin1().constData());
         }
         return;
     }
@@ -149,6 +150,7 @@ void TForm1::FormActivate(QObject* /*sender*/) {
     AktRamka_ = ui->cbRamka1;
     AktUOkna_ = ui->lUOkna1;
     slots_ = polishSlots();
+    restoreLanguage(sender);
 }
 
 void TForm1::Zamknij1Click() {

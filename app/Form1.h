@@ -52,6 +52,19 @@ public:
     // The hidden "Drukuj normy" button: the standards sheet of the single-sash window.
     void Button14Click();
     void Info1Click();
+    // The language menu and the stored language (language.cpp).
+    void Polski1Click(QObject* sender);
+    void Angielski1Click(QObject* sender);
+    void Niemiecki1Click(QObject* sender);
+    void Wloski1Click(QObject* sender);
+    void SzwedzkiClick(QObject* sender);
+    void RejestrZapis(QObject* sender);    // stores Jezyk; reports a failed write
+    void restoreLanguage(QObject* sender); // runs the handler of a stored "it", "en", "de" or "se"
+
+private:
+    void connectLanguageMenu();
+    void switchLanguage(const char* code); // applies the language of a code, then stores it
+    static bool isLanguageCode(const QString& code); // one of the five, exactly
 
 private:
     void fillLists();

@@ -1,26 +1,27 @@
 #include "i18n/texts.h"
 
+#include "i18n/texttable.h"
+
 namespace termika {
 
+namespace {
+constexpr std::size_t Polish = columnOf(Language::Polish);
+}
+
 TextSlots polishSlots() {
-    return {
-        .MsgSzerokosc = "Podaj szerokość",
-        .MsgWysokosc = "Podaj wysokość",
-        .MsgSystem = "Podaj system",
-        .MsgSzyba = "Podaj szybę",
-        .MsgRamka = "Podaj ramkę",
-        .MsgPakiet = "Nieodpowiedni pakiet",
-        .MsgWysPrzew = "Podaj wysokość przewiązki",
-        .MsgWysPrzewBlad = "Wysokość przewiązki niepoprawna",
-        .TxtPakietUzytkownika = "Pakiet użytkownika",
-        .TxtSzyba = "Szyba      :",
-        .TxtSzyba1 = "Szyba 1    :",
-        .TxtSzyba2 = "Szyba 2    :",
-    };
+    TextSlots texts;
+    for (const TextRow& row : textTable())
+        if (row.kind == TargetKind::Slot)
+            texts.*row.slot = row.text[Polish];
+    return texts;
 }
 
 QStringList polishSpacerItems() {
-    return {QStringLiteral("-"), QStringLiteral("stalowa"), QStringLiteral("tworzywowa")};
+    QStringList items;
+    for (const TextRow& row : textTable())
+        if (row.kind == TargetKind::SpacerItem)
+            items << QString::fromUtf8(row.text[Polish]);
+    return items;
 }
 
 } // namespace termika

@@ -22,7 +22,7 @@ cd "$top"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format poppler-utils
-    librsvg2-bin dpkg-dev desktop-file-utils appstream file)
+    librsvg2-bin dpkg-dev desktop-file-utils appstream file qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

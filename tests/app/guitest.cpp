@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPushButton>
 #include <QSettings>
@@ -28,6 +30,8 @@ void BoxWatcher::poll() {
     if (!box || !box->isVisible())
         return;
     seen_.append({box->windowTitle(), box->text(), box->icon()});
+    if (look_)
+        look_();
     box->done(QMessageBox::Ok);
 }
 
@@ -87,6 +91,23 @@ void MainWindowTest::click(const QByteArray& checkBox) const {
 
 void MainWindowTest::showTab(int n) const {
     control<QTabWidget>("PageControl")->setCurrentIndex(n - 1);
+}
+
+UnwritableStore::UnwritableStore() : folder_(qEnvironmentVariable("XDG_CONFIG_HOME")) {
+    if (!QDir().rename(folder_, folder_ + ".away"))
+        qFatal("cannot move %s", qPrintable(folder_));
+    QFile blocker(folder_);
+    if (!blocker.open(QIODevice::WriteOnly))
+        qFatal("cannot create %s", qPrintable(folder_));
+}
+
+UnwritableStore::~UnwritableStore() {
+    QFile::remove(folder_);
+    QDir().rename(folder_ + ".away", folder_);
+}
+
+QString settingsFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Termika.conf";
 }
 
 int runGuiTest(QObject& test, int argc, char** argv) {

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+#include <functional>
+
 class QWidget;
 
 namespace termika::test {
@@ -34,11 +36,14 @@ class BoxWatcher : public QObject {
 public:
     BoxWatcher();
     QList<SeenBox> take();
+    // Runs while a box is open, before the watcher closes it.
+    void onBox(std::function<void()> look) { look_ = std::move(look); }
 
 private:
     void poll();
     QTimer timer_;
     QList<SeenBox> seen_;
+    std::function<void()> look_;
 };
 
 // Picks an item of a list with the keyboard, as a user does, so that the list's change
@@ -53,6 +58,22 @@ void typeInto(QWidget* edit, const QString& text);
 QString regional(QString pattern);
 
 bool commaFormat();
+
+// The settings file's folder replaced by a regular file while the object lives, so that the
+// settings cannot be written, by root neither; the folder and what it held come back after.
+class UnwritableStore {
+public:
+    UnwritableStore();
+    ~UnwritableStore();
+    UnwritableStore(const UnwritableStore&) = delete;
+    UnwritableStore& operator=(const UnwritableStore&) = delete;
+
+private:
+    QString folder_;
+};
+
+// The settings file of the program, in the test's own settings folder.
+QString settingsFile();
 
 // A main window driven as a user drives it, with every message box watched. Tests derive from
 // it and call start() and finish() from their init() and cleanup().

@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -185,14 +187,14 @@ private slots:
     // bindings, its spacer choice and its result.
     void returnFromPreviewKeepsTheWindow() {
         fill(3, "2400", "1500", 3, 4, 2);
+        // The calculation method, chosen by the hidden buttons (Polar's Uf is the same).
+        control<QRadioButton>("RadioButton2")->setChecked(true);
+        control<QRadioButton>("RadioButton1")->setChecked(true);
         press("Button6");
+        QCOMPARE(form->state().Metoda, std::uint8_t(1));
         auto* memo = control<QTextEdit>("Memo1");
         memo->setPlainText(QStringLiteral("Uwagi klienta"));
-        // Another copy of the program stores a language meanwhile: the return notices it.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika")
-            .setValue("Langue", "xx");
         print("Button5", printout());
-        QCOMPARE(form->Jezyk(), QStringLiteral("xx"));
         QCOMPARE(printed(u"QRLabel12"), QStringLiteral("Uwagi klienta\n"));
         QCOMPARE(memo->toPlainText(), QStringLiteral("Uwagi klienta"));
         QCOMPARE(form->AktUOkna(), control<QLabel>("lUOkna3"));
@@ -203,6 +205,35 @@ private slots:
         // A "-" written through the binding now goes to the shown tab.
         click("cbSzybaLista");
         QCOMPARE(label("lUOkna3"), QStringLiteral("-"));
+    }
+
+    // A language chosen meanwhile in another copy of the program takes effect on the return; an
+    // unknown code changes nothing.
+    void languageStoredElsewhere_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("jezyk");
+        QTest::addColumn<QString>("tab1");
+        QTest::newRow("en") << "en"
+                            << "en"
+                            << "Single leaf window";
+        QTest::newRow("unknown") << "xx"
+                                 << ""
+                                 << "Okno 1-skrzydłowe";
+    }
+
+    void languageStoredElsewhere() {
+        QFETCH(QString, stored);
+        QFETCH(QString, jezyk);
+        QFETCH(QString, tab1);
+        showTab(3);
+        pick(list("cbRamka3"), 2);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika")
+            .setValue("Langue", stored);
+        print("Button5", printout());
+        QCOMPARE(form->Jezyk(), jezyk);
+        QCOMPARE(control<QTabWidget>("PageControl")->tabText(0), tab1);
+        QCOMPARE(form->AktRamka(), list("cbRamka3"));
+        QCOMPARE(list("cbRamka3")->currentIndex(), 2);
     }
 
     void infoDialog() {
