@@ -90,6 +90,8 @@ void TForm1::methodChosen(std::uint8_t metoda) {
 // The door's hidden "glass under the transom" box: one glazing for the whole door, or a second
 // one below the transom, whose controls and field numbers follow the box.
 void TForm1::cbSzybaRClick(const TabRow& tab) {
+    // The box decides the door's formula, so a number shown before it changed is no longer its Uw.
+    invalidate(tab.uOkna);
     const bool both = tab.usesGlass2();
     const bool typed = ui->cbSzybaLista->isChecked();
     tab.wysPrzew->setVisible(both);

@@ -4,16 +4,20 @@
 #include "calc/numtext.h"
 #include "calc/uw.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -31,6 +35,7 @@ class RandomUserTest : public MainWindowTest {
     quint32 seed = 0;
     int step = 0;
     QString lastAction;
+    QTimer closePreviews;
     int numbersChecked = 0;
     int boxesSeen = 0;
 
@@ -106,14 +111,25 @@ class RandomUserTest : public MainWindowTest {
     }
 
     void pressPrzelicz() {
-        const QList<QPushButton*> buttons = onShownTab<QPushButton>(true);
-        for (QPushButton* b : buttons)
-            if (b->text() == QStringLiteral("Przelicz") || b->objectName() == "Button2" ||
-                b->objectName().endsWith(QString::number(2 * shownTab()))) {
-                lastAction = QStringLiteral("press %1").arg(b->objectName());
-                b->click();
-                return;
-            }
+        // Each tab's "Przelicz" is Button2, Button4, … Button12.
+        const QByteArray button = "Button" + QByteArray::number(2 * shownTab());
+        lastAction = QStringLiteral("press %1").arg(QString::fromLatin1(button));
+        press(button);
+    }
+
+    void printSomething() {
+        // The "Drukuj" buttons are numbered one below their tab's "Przelicz".
+        const QByteArray button = "Button" + QByteArray::number(2 * shownTab() - 1);
+        lastAction = QStringLiteral("print with %1").arg(QString::fromLatin1(button));
+        press(button);
+    }
+
+    void switchLanguage() {
+        static const char* const items[] = {"Polski1", "Angielski1", "Niemiecki1", "Wloski1",
+                                            "Szwedzki"};
+        const char* item = items[below(5)];
+        lastAction = QStringLiteral("language %1").arg(QLatin1String(item));
+        control<QAction>(item)->trigger();
     }
 
     void switchTab() {
@@ -126,12 +142,16 @@ class RandomUserTest : public MainWindowTest {
         const int roll = below(100);
         if (roll < 35)
             typeSomething();
-        else if (roll < 60)
+        else if (roll < 65)
             pickSomething();
-        else if (roll < 70)
+        else if (roll < 73)
             tickSomething();
-        else if (roll < 90)
+        else if (roll < 92)
             pressPrzelicz();
+        else if (roll < 94)
+            printSomething();
+        else if (roll < 96)
+            switchLanguage();
         else
             switchTab();
     }
@@ -189,7 +209,17 @@ class RandomUserTest : public MainWindowTest {
     }
 
 private slots:
-    void init() { start(); }
+    void init() {
+        start();
+        // The user closes every preview as soon as it opens.
+        connect(&closePreviews, &QTimer::timeout, this, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+                    preview && preview->isVisible())
+                    preview->close();
+        });
+        closePreviews.start(10);
+    }
     void cleanup() { finish(); }
 
     void everyActionLeavesTheWindowTruthful() {

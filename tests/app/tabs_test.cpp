@@ -295,8 +295,12 @@ private slots:
     }
 
     void glassUnderTransomShowsAndHides() {
-        showTab(5);
+        fill(5, "1000", "2200", 1, 2, 1, 6);
+        press("Button10");
         click("cbSzyba5_R");
+        // The box changes the door's formula: the number shown before is no longer its Uw.
+        QCOMPARE(label("lUOkna5"), QStringLiteral("-"));
+        QCOMPARE(form->state().UOkna, 0.0);
         for (const char* name : {"leWysPrzew5", "cbSzyba5_2", "Label5", "eUSzyby5_2"})
             QVERIFY2(widget(name)->isHidden(), name);
         QCOMPARE(label("l5_2"), QStringLiteral("1"));
