@@ -147,8 +147,10 @@ void TForm1::FormActivate(QObject* sender) {
     }
     activated_ = true;
     Jezyk_ = stored;
-    AktRamka_ = ui->cbRamka1;
-    AktUOkna_ = ui->lUOkna1;
+    // Tab 1 is shown at start, unless the user picked another tab before the window first had
+    // the focus (a desktop without a window manager gives it only at the first click).
+    AktRamka_ = shownTab().ramka;
+    AktUOkna_ = shownTab().uOkna;
     slots_ = polishSlots();
     restoreLanguage(sender);
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace termika::test;
@@ -80,6 +81,18 @@ private slots:
         QCOMPARE(s.NazwaRamki, std::string("-"));
         QCOMPARE(s.USzyby1, 0.0);
         QCOMPARE(s.GrPak1, 0.0);
+    }
+
+    // Without a window manager the window has the focus only from the first click, which may
+    // pick a tab: the first activation binds the tab then shown.
+    void firstActivationBindsTheShownTab() {
+        form.reset();
+        TForm1 late;
+        late.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(2);
+        late.show();
+        QVERIFY(QTest::qWaitForWindowActive(&late));
+        QCOMPARE(late.AktUOkna(), late.findChild<QLabel*>(QStringLiteral("lUOkna3")));
+        QCOMPARE(late.AktRamka(), late.findChild<QComboBox*>(QStringLiteral("cbRamka3")));
     }
 
     void emptyWidthArrivesAsZero() {
