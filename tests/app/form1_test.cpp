@@ -27,18 +27,6 @@ using namespace termika::test;
 class Form1Test : public MainWindowTest {
     Q_OBJECT
 
-    // Fills a window tab: n is the tab number, 1 to 4.
-    void fill(int n, const QString& width, const QString& height, int system, int glass,
-              int spacer) {
-        const QByteArray t = QByteArray::number(n);
-        showTab(n);
-        typeInto(edit("leSzer" + t), width);
-        typeInto(edit("leWys" + t), height);
-        pick(list("cbSystem" + t), system);
-        pick(list("cbSzyba" + t), glass);
-        pick(list("cbRamka" + t), spacer);
-    }
-
 private slots:
     void init() { start(); }
     void cleanup() { finish(); }

@@ -89,6 +89,22 @@ void MainWindowTest::click(const QByteArray& checkBox) const {
     box(checkBox)->toggle();
 }
 
+void MainWindowTest::fill(int n, const QString& width, const QString& height, int system, int glass,
+                          int spacer, int glass2) const {
+    const QByteArray t = QByteArray::number(n);
+    showTab(n);
+    typeInto(edit("leSzer" + t), width);
+    typeInto(edit("leWys" + t), height);
+    pick(list("cbSystem" + t), system);
+    if (n >= 5) {
+        pick(list("cbSzyba" + t + "_1"), glass);
+        pick(list("cbSzyba" + t + "_2"), glass2);
+    } else {
+        pick(list("cbSzyba" + t), glass);
+    }
+    pick(list("cbRamka" + t), spacer);
+}
+
 void MainWindowTest::showTab(int n) const {
     control<QTabWidget>("PageControl")->setCurrentIndex(n - 1);
 }

@@ -101,6 +101,10 @@ protected:
     void click(const QByteArray& checkBox) const;
     // Picks the tab as a user does; n counts from 1.
     void showTab(int n) const;
+    // Shows tab n and fills it in: dimensions, system, glass 1 (and glass 2 on the balcony
+    // doors), spacer.
+    void fill(int n, const QString& width, const QString& height, int system, int glass, int spacer,
+              int glass2 = 0) const;
 };
 
 // Prepares the process for a GUI test (isolated settings, offscreen platform) and runs it.

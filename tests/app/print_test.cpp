@@ -56,22 +56,6 @@ class PrintTest : public MainWindowTest {
 
     QString printed(QStringView element) const { return printout()->text(element); }
 
-    void fill(int n, const QString& width, const QString& height, int system, int glass, int spacer,
-              int glass2 = 0) {
-        const QByteArray t = QByteArray::number(n);
-        showTab(n);
-        typeInto(edit("leSzer" + t), width);
-        typeInto(edit("leWys" + t), height);
-        pick(list("cbSystem" + t), system);
-        if (n >= 5) {
-            pick(list("cbSzyba" + t + "_1"), glass);
-            pick(list("cbSzyba" + t + "_2"), glass2);
-        } else {
-            pick(list("cbSzyba" + t), glass);
-        }
-        pick(list("cbRamka" + t), spacer);
-    }
-
 private slots:
     void init() { start(); }
     void cleanup() { finish(); }

@@ -30,23 +30,6 @@ QByteArray typedEditOf(QByteArray list) {
 class TabsTest : public MainWindowTest {
     Q_OBJECT
 
-    // Fills tab n: dimensions, system, glass 1 (and glass 2 on the doors), spacer.
-    void fill(int n, const QString& width, const QString& height, int system, int glass, int spacer,
-              int glass2 = 0) {
-        const QByteArray t = QByteArray::number(n);
-        showTab(n);
-        typeInto(edit("leSzer" + t), width);
-        typeInto(edit("leWys" + t), height);
-        pick(list("cbSystem" + t), system);
-        if (n >= 5) {
-            pick(list("cbSzyba" + t + "_1"), glass);
-            pick(list("cbSzyba" + t + "_2"), glass2);
-        } else {
-            pick(list("cbSzyba" + t), glass);
-        }
-        pick(list("cbRamka" + t), spacer);
-    }
-
     QString shown(const QString& expected) {
         return expected.front().isDigit() ? regional(expected) : expected;
     }
