@@ -1,7 +1,9 @@
 #include "calc/numtext.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -35,6 +37,26 @@ Decimal15 toDecimal15(double value) {
     return d;
 }
 
+// Up to 15 digits after an optional '-': exact in a double, so there is no rounding to decide.
+double wholeNumber(std::string_view number) {
+    const bool negative = number.front() == '-';
+    std::uint64_t units = 0;
+    for (char c : number.substr(negative ? 1 : 0))
+        units = units * 10 + static_cast<std::uint64_t>(c - '0');
+    const auto value = static_cast<double>(units);
+    return negative ? -value : value;
+}
+
+// A well-formed number in C form; nothing outside the range of a double.
+std::optional<double> readC(std::string_view number) {
+    double value = 0;
+    const char* last = number.data() + number.size();
+    auto [ptr, ec] = std::from_chars(number.data(), last, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != last)
+        return std::nullopt;
+    return value;
+}
+
 std::string trimZeros(std::string s) {
     while (!s.empty() && s.back() == '0')
         s.pop_back();
@@ -48,23 +70,21 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ')
         ++i;
-    std::string canonical; // the number in C form, for from_chars
+    std::size_t first = i; // the number without its blanks and without a '+'
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            canonical.push_back('-');
+        if (text[i] == '+')
+            ++first;
         ++i;
     }
     int mantissaDigits = 0;
-    bool separatorSeen = false;
+    std::size_t separator = std::string_view::npos;
     while (i < n) {
         if (isDigit(text[i])) {
-            canonical.push_back(text[i]);
             ++mantissaDigits;
             ++i;
-        } else if (!separatorSeen && !decimalSep.empty() &&
+        } else if (separator == std::string_view::npos && !decimalSep.empty() &&
                    text.substr(i).starts_with(decimalSep)) {
-            canonical.push_back('.');
-            separatorSeen = true;
+            separator = i;
             i += decimalSep.size();
         } else {
             break;
@@ -72,33 +92,48 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
     }
     if (mantissaDigits == 0)
         return std::nullopt;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        canonical.push_back('e');
+    const bool exponent = i < n && (text[i] == 'e' || text[i] == 'E');
+    if (exponent) {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            canonical.push_back(text[i++]);
+            ++i;
         int exponentDigits = 0;
         while (i < n && isDigit(text[i])) {
-            canonical.push_back(text[i++]);
+            ++i;
             ++exponentDigits;
         }
         if (exponentDigits == 0)
             return std::nullopt;
     }
+    const std::size_t last = i;
     while (i < n && text[i] == ' ')
         ++i;
     if (i != n)
         return std::nullopt;
 
-    // The text is well formed by now; from_chars (which takes no '+', dropped above) is left
-    // to round it and to refuse what lies outside the range of a double.
-    double value = 0;
-    const char* first = canonical.data();
-    const char* last = first + canonical.size();
-    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec != std::errc() || ptr != last)
-        return std::nullopt;
-    return value;
+    // The text is well formed by now. A press reads three numbers, mostly whole millimetres,
+    // so those are read directly; from_chars (which takes no '+' and only '.' as the separator)
+    // is left to round the rest and to refuse what lies outside the range of a double. It reads
+    // the number where it stands unless the separator must be replaced; short ones are copied
+    // without an allocation.
+    const std::string_view number = text.substr(first, last - first);
+    if (separator == std::string_view::npos && !exponent && mantissaDigits <= 15)
+        return wholeNumber(number);
+    if (separator == std::string_view::npos || decimalSep == ".")
+        return readC(number);
+    const std::size_t head = separator - first;
+    const std::size_t tail = last - separator - decimalSep.size();
+    std::array<char, 64> small;
+    std::string large;
+    char* c = small.data();
+    if (head + 1 + tail > small.size()) {
+        large.resize(head + 1 + tail);
+        c = large.data();
+    }
+    number.copy(c, head);
+    c[head] = '.';
+    text.copy(c + head + 1, tail, separator + decimalSep.size());
+    return readC({c, head + 1 + tail});
 }
 
 std::string normaliseTypedUg(std::string_view text, std::string_view decimalSep) {

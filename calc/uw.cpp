@@ -22,12 +22,14 @@ struct Areas {
     double glass = 0, glass1 = 0, glass2 = 0, perimeter = 0;
 };
 
-// Stores the areas and UOkna once UOkna is a number; an overflow of huge dimensions is no
-// result and leaves the state as it was.
+// Stores the areas and UOkna once all of them are numbers; absurd dimensions (1e300, a transom of
+// -1e306 under one glazing) overflow to no result and leave the state as it was.
 Outcome store(CalcState& s, const Areas& a, Breakdown& b) {
     const double uOkna = b.finish();
-    if (!std::isfinite(uOkna))
-        return Outcome::ArithmeticError;
+    for (const double value : {uOkna, a.frame, a.mullion, a.mullion2, a.transom, a.window, a.glass,
+                               a.glass1, a.glass2, a.perimeter})
+        if (!std::isfinite(value))
+            return Outcome::ArithmeticError;
     s.PoleRamy = a.frame;
     s.PoleSlupka = a.mullion;
     s.PoleSlupka2 = a.mullion2;

@@ -2,7 +2,8 @@
 # Sets up Termika on a Debian 12 machine and then either starts it or runs every test.
 #   scripts/termika.sh run      install what is missing, build, start the program
 #   scripts/termika.sh test     install what is missing, check formatting, build with
-#                               sanitizers, run all tests through ctest, build the benchmarks,
+#                               sanitizers, run all tests through ctest, fuzz the calculation
+#                               core for a minute per target, build and run the benchmarks,
 #                               build the Debian package and check it
 #   scripts/termika.sh package  install what is missing, build the Debian package into
 #                               build-release/package/ and check it
@@ -22,7 +23,8 @@ cd "$top"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format poppler-utils
-    librsvg2-bin dpkg-dev desktop-file-utils appstream file qt6-translations-l10n)
+    librsvg2-bin dpkg-dev desktop-file-utils appstream file qt6-translations-l10n
+    clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -49,7 +51,7 @@ if [ "$mode" = package ]; then
 fi
 
 echo "== clang-format"
-mapfile -t sources < <(find app calc i18n reports assets tests bench \( -name '*.cpp' -o -name '*.h' \) | sort)
+mapfile -t sources < <(find app calc i18n reports assets tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) | sort)
 clang-format --dry-run --Werror "${sources[@]}"
 
 echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
@@ -59,6 +61,9 @@ cmake --build build-test -j "$jobs"
 echo "== tests"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-test && ctest --output-on-failure -j "$jobs")
+
+echo "== fuzzing (clang, libFuzzer, sanitizers)"
+bash fuzz/run.sh 60
 
 echo "== benchmarks (Release build; timings are for reading, not pass or fail)"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_GUI=ON

@@ -42,7 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"00", ",", 0.0}, ParseCase{"0,0", ",", 0.0},
                     ParseCase{"inf", ",", std::nullopt}, ParseCase{"nan", ",", std::nullopt},
                     ParseCase{"0x10", ",", std::nullopt}, ParseCase{"1e999", ",", std::nullopt},
-                    ParseCase{"--1", ",", std::nullopt}, ParseCase{"1-", ",", std::nullopt}));
+                    ParseCase{"--1", ",", std::nullopt}, ParseCase{"1-", ",", std::nullopt},
+                    // Whole numbers on both sides of 15 digits, and a long number with a comma.
+                    ParseCase{"-123456789012345", ",", -123456789012345.0},
+                    ParseCase{"12345678901234567890", ",", 12345678901234567890.0},
+                    ParseCase{" +0000000000000000000000000000000000000000000000000000000000000001,"
+                              "50000000000000000000000000000000000000000000000000000000000000000"
+                              "e-1 ",
+                              ",", 0.15}));
 
 TEST(NormaliseTypedUg, PointAndCommaBothBecomeTheRegionalSeparator) {
     EXPECT_EQ(normaliseTypedUg("1.1", ","), "1,1");

@@ -355,6 +355,11 @@ TEST(Geometry, OverflowingDimensionsAreAnArithmeticError) {
     Breakdown b;
     EXPECT_EQ(computeUw(WT::OneSash, s, {}, b), Outcome::ArithmeticError);
     EXPECT_EQ(s.UOkna, 0);
+    // Under one glazing the transom plays no part in Uw, but its field areas would be NaN.
+    CalcState d = chosen({WT::DoorOneSash, 1000, 2200, 1, 2, 1, false, 6});
+    d.WysPrzew = -1e306;
+    EXPECT_EQ(computeUw(WT::DoorOneSash, d, {false, true}, b), Outcome::ArithmeticError);
+    EXPECT_EQ(d.PoleSzyby1, 0);
 }
 
 // The doors compute with the transom height and dimensions their edits show at the press, and
