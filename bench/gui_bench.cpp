@@ -2,8 +2,9 @@
 //
 //   bench_gui [--runs N] [--rounds N]
 //
-// N fresh processes each of the floor and of Termika, run in turn (default 15), and N rounds of
-// the in-process paths (default 5). Figures are for reading: the targets are printed beside
+// --runs fresh processes of each kind (the floor, Termika with English stored, Termika with
+// nothing stored), run in turn (default 15), and --rounds rounds of the paths timed in one
+// process (default 5). Figures are for reading: the targets are printed beside
 // them, never enforced, because the machines they run on are shared and noisy.
 #include "bench/gui_bench.h"
 
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -115,7 +117,7 @@ void printStart(const std::vector<StartSeries>& series) {
     const double floorTime = floor.medianOf(&StartRun::ready);
     const double floorMemory = floor.medianOf(&StartRun::peakMb);
 
-    std::printf("\nStart-up, exec to first paint      median    ratio   target\n");
+    std::printf("\nStart-up, spawn to painted window  median    ratio   target\n");
     for (const StartSeries& s : series) {
         const double ms = s.medianOf(&StartRun::ready);
         if (&s == &floor) {
@@ -195,11 +197,11 @@ int main(int argc, char** argv) {
     const std::string runtime = (root + "/runtime").toStdString();
 
     std::printf("Termika GUI bench: offscreen platform, Release build\n");
-    std::printf("Machine: %u cores, %s, %s memory (shared and noisy: compare the ratios, which are "
-                "measured in the same run)\n",
+    std::printf("Machine: %u cores, %s, %.1f GiB memory (shared and noisy: compare the ratios, "
+                "which are measured in the same run)\n",
                 std::thread::hardware_concurrency(),
                 firstValue("/proc/cpuinfo", "model name").c_str(),
-                firstValue("/proc/meminfo", "MemTotal").c_str());
+                std::atof(firstValue("/proc/meminfo", "MemTotal").c_str()) / (1024.0 * 1024.0));
     std::printf("%d fresh processes of each kind, run in turn; %d rounds in one process\n",
                 options.runs, options.rounds);
     std::fflush(stdout);
