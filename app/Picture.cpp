@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,8 +15,18 @@ bool isDrawing(const QString& source) {
 // The logo is a large photograph that takes longer to decode than the rest of the window takes
 // to build; decoding it alongside costs the start nothing where there is a second core. The
 // main window and the Info dialog show the same one, decoded once.
+using Decoded = QHash<QString, std::shared_future<QImage>>; // touched by the GUI thread only
+
+Decoded& decodedImages() {
+    static Decoded images;
+    return images;
+}
+
 std::shared_future<QImage> decoded(const QString& source) {
-    static QHash<QString, std::shared_future<QImage>> images; // touched by the GUI thread only
+    Decoded& images = decodedImages();
+    if (images.isEmpty())
+        // A decoding still under way is waited for while Qt is still there to finish it.
+        qAddPostRoutine([] { decodedImages().clear(); });
     auto found = images.find(source);
     if (found == images.end())
         found = images.insert(
