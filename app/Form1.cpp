@@ -2,6 +2,7 @@
 
 #include "app/Form3.h"
 #include "app/errorbox.h"
+#include "app/look.h"
 #include "calc/catalogue.h"
 #include "calc/numtext.h"
 #include "i18n/settings.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    applyDesignedLook(*this);
     tabs_ = makeTabTable(*ui);
     decimalSep_ = QLocale::system().decimalPoint().toStdString();
 

@@ -1,8 +1,40 @@
 #include "Picture.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+
+namespace {
+
+bool isDrawing(const QString& source) {
+    return source.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+// The logo is a large photograph that takes longer to decode than the rest of the window takes
+// to build; decoding it alongside costs the start nothing where there is a second core. The
+// main window and the Info dialog show the same one, decoded once.
+using Decoded = QHash<QString, std::shared_future<QImage>>; // touched by the GUI thread only
+
+Decoded& decodedImages() {
+    static Decoded images;
+    return images;
+}
+
+std::shared_future<QImage> decoded(const QString& source) {
+    Decoded& images = decodedImages();
+    if (images.isEmpty())
+        // A decoding still under way is waited for while Qt is still there to finish it.
+        qAddPostRoutine([] { decodedImages().clear(); });
+    auto found = images.find(source);
+    if (found == images.end())
+        found = images.insert(
+            source, std::async(std::launch::async, [source] { return QImage(source); }).share());
+    return *found;
+}
+
+} // namespace
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 
@@ -13,6 +45,8 @@ void Picture::setSource(const QString& source) {
     loaded_ = false;
     svg_.reset();
     image_ = QImage();
+    decoding_ =
+        source.isEmpty() || isDrawing(source) ? std::shared_future<QImage>() : decoded(source);
     update();
 }
 
@@ -30,10 +64,10 @@ void Picture::load() const {
     if (loaded_)
         return;
     loaded_ = true;
-    if (source_.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+    if (isDrawing(source_))
         svg_ = std::make_unique<QSvgRenderer>(source_);
-    else
-        image_.load(source_);
+    else if (decoding_.valid())
+        image_ = decoding_.get();
 }
 
 QRectF Picture::fitted(const QRectF& box, QSizeF natural) const {

@@ -4,13 +4,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <future>
 #include <memory>
 
 class QSvgRenderer;
 
 // A picture box for the program's own artwork: a scalable drawing (.svg) or a raster image,
-// loaded from the resources at first paint and either fitted keeping its proportions or
-// stretched over the whole box.
+// either fitted keeping its proportions or stretched over the whole box. A drawing is read at
+// its first paint, so the hidden tabs' drawings cost nothing until they are shown. A raster
+// image is decoded on another thread from the moment the picture is given it, once for every
+// picture that shows it, and is waited for at the first paint.
 class Picture : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
@@ -27,6 +30,8 @@ public:
     void setProportional(bool on);
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
+    // Whether the artwork has been read for painting.
+    bool isLoaded() const { return loaded_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,5 +46,6 @@ private:
     bool transparent_ = false;
     mutable bool loaded_ = false;
     mutable std::unique_ptr<QSvgRenderer> svg_;
+    std::shared_future<QImage> decoding_;
     mutable QImage image_;
 };

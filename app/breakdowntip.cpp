@@ -61,7 +61,7 @@ QString breakdownTip(const Breakdown& b, const std::string& decimalSep) {
         return b.total() != 0 ? tip.fixed(100 * term / b.total(), 1) + QStringLiteral(" %")
                               : QString();
     };
-    // The result label's own red 16 px look would reach its tooltip: the tip sets its own.
+    // The tip sets its own colour and size, whatever the result label looks like.
     tip.html() = QStringLiteral("<div style=\"color:black; font-size:11px\">"
                                 "<table cellspacing=0 cellpadding=2>"
                                 "<tr><th></th><th>A [m²]</th><th>U [W/(m²·K)]</th>"

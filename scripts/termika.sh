@@ -67,8 +67,9 @@ bash fuzz/run.sh 60
 
 echo "== benchmarks (Release build; timings are for reading, not pass or fail)"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERMIKA_GUI=ON
-cmake --build build-release --target bench_calc -j "$jobs"
+cmake --build build-release --target bench_calc bench_gui -j "$jobs"
 ./build-release/bench/bench_calc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+./build-release/bench/bench_gui --runs 15 --rounds 5
 
 echo "== Debian package (the same Release build)"
 bash tests/package/package_test.sh build-release
