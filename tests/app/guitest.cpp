@@ -67,6 +67,10 @@ bool commaFormat() {
 void MainWindowTest::start() {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika").clear();
     boxes = std::make_unique<BoxWatcher>();
+    openForm();
+}
+
+void MainWindowTest::openForm() {
     form = std::make_unique<TForm1>();
     form->show();
     if (!QTest::qWaitForWindowActive(form.get()))

@@ -83,16 +83,19 @@ protected:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<BoxWatcher> boxes;
 
+    // Clears the stored language, watches the boxes, opens the window.
     void start();
+    // Opens the window alone, for tests that store something first.
+    void openForm();
     void finish();
 
-    template <class T> T* control(const char* name) const {
-        T* found = form->findChild<T*>(QLatin1String(name));
+    template <class T> T* control(const QString& name) const {
+        T* found = form->findChild<T*>(name);
         if (!found)
-            qFatal("no control %s of that kind", name);
+            qFatal("no control %s of that kind", qPrintable(name));
         return found;
     }
-    QWidget* widget(const char* name) const { return control<QWidget>(name); }
+    QWidget* widget(const QString& name) const { return control<QWidget>(name); }
     QLineEdit* edit(const QByteArray& name) const { return control<QLineEdit>(name); }
     QComboBox* list(const QByteArray& name) const { return control<QComboBox>(name); }
     QCheckBox* box(const QByteArray& name) const { return control<QCheckBox>(name); }

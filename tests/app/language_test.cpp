@@ -71,22 +71,12 @@ QByteArray readSettingsFile() {
 } // namespace
 
 // The language as the user meets it: restored at start, picked from the menu, stored.
-class LanguageTest : public QObject {
+class LanguageTest : public MainWindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<BoxWatcher> boxes;
-
-    template <class T> T* control(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     QComboBox* spacerList(int tab) {
         return control<QComboBox>(QStringLiteral("cbRamka%1").arg(tab));
     }
-    QString label(const char* name) { return control<QLabel>(name)->text(); }
     QString tabCaption(int index) { return control<QTabWidget>("PageControl")->tabText(index); }
     QString checkedItem() {
         QStringList checked;
@@ -99,24 +89,13 @@ class LanguageTest : public QObject {
         control<QAction>(MenuItems[Codes.indexOf(code)])->trigger();
     }
 
-    void start() {
-        form = std::make_unique<TForm1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-
 private slots:
     void init() {
         QFile::remove(settingsFile());
         boxes = std::make_unique<BoxWatcher>();
     }
 
-    void cleanup() {
-        const QList<SeenBox> left = boxes->take();
-        form.reset();
-        QVERIFY2(left.isEmpty(),
-                 left.isEmpty() ? "" : qPrintable("unexpected box: " + left.first().text));
-    }
+    void cleanup() { finish(); }
 
     // Only "it", "en", "de" and "se", exactly so, bring a language back at start, and that
     // language stores its code again (the rewritten file loses the hand-written comment).
@@ -184,7 +163,7 @@ private slots:
         if (!line.isEmpty())
             writeSettingsFile(file);
 
-        start();
+        openForm();
 
         QCOMPARE(form->Jezyk(), jezyk);
         QCOMPARE(checkedItem(), checked);
@@ -215,7 +194,7 @@ private slots:
                 garbage.append(char((i * 37 + 11) % 256));
             writeSettingsFile(garbage);
         }
-        start();
+        openForm();
         QDir().rmdir(settingsFile());
         QCOMPARE(form->Jezyk(), QString());
         QCOMPARE(checkedItem(), QStringLiteral("Polski1"));
@@ -238,7 +217,7 @@ private slots:
     void menuPickAppliesAndStores() {
         QFETCH(QStringList, codes);
         QFETCH(QString, firstTab);
-        start();
+        openForm();
         for (const QString& code : codes)
             choose(code);
         const QString code = codes.last();
@@ -276,7 +255,7 @@ private slots:
         QFETCH(int, picked);
         QFETCH(QStringList, items);
         QFETCH(int, othersIndex);
-        start();
+        openForm();
         pick(spacerList(1), picked);
         const double psi = form->state().PsiRamki;
         const std::string name = form->state().NazwaRamki;
@@ -326,7 +305,7 @@ private slots:
         QFETCH(int, glass);
         QFETCH(QString, before);
         QFETCH(QString, after);
-        start();
+        openForm();
         typeInto(control<QLineEdit>("leSzer1"), width);
         typeInto(control<QLineEdit>("leWys1"), "1500");
         pick(control<QComboBox>("cbSystem1"), 1);
@@ -351,7 +330,7 @@ private slots:
 
     void captionsShowInFull() {
         QFETCH(QString, code);
-        start();
+        openForm();
         choose(code);
         auto* pages = control<QTabWidget>("PageControl");
         const QTabBar* bar = pages->tabBar();
@@ -381,7 +360,7 @@ private slots:
     // shows; the store keeps the earlier language, which the next start brings back.
     void failedStoreWrite() {
         writeSettingsFile("[General]\nLangue=en\n");
-        start();
+        openForm();
         QCOMPARE(form->Jezyk(), QStringLiteral("en"));
         QString jezykAtBox, tabAtBox, checkedAtBox;
         boxes->onBox([&] {
@@ -404,7 +383,7 @@ private slots:
 
         QCOMPARE(termika::RejestrOdczyt(), QStringLiteral("en"));
         form.reset();
-        start();
+        openForm();
         QCOMPARE(tabCaption(0), QStringLiteral("Single leaf window"));
     }
 };
