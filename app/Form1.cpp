@@ -5,6 +5,7 @@
 #include "app/look.h"
 #include "calc/catalogue.h"
 #include "calc/numtext.h"
+#include "i18n/apply.h"
 #include "i18n/settings.h"
 #include "i18n/texts.h"
 #include "reports/Form2.h"
@@ -12,6 +13,8 @@
 #include "ui_Form1.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QTextBlockFormat>
@@ -48,8 +51,15 @@ TForm1::TForm1(QWidget* parent)
     ui->Plik1->menuAction()->setObjectName(QStringLiteral("Plik1"));
     ui->Jezyk1->menuAction()->setObjectName(QStringLiteral("Jezyk1"));
     fillLists();
+    // Bound from the start, so that a handler that runs before the window first has the focus
+    // (no window manager, an assistive tool acting at once) finds tab 1 and Polish messages.
+    AktRamka_ = tabs_.front().ramka;
+    AktUOkna_ = tabs_.front().uOkna;
+    slots_ = polishSlots();
     connectHandlers();
     connectLanguageMenu();
+    connectKeys();
+    nameTypedUgEdits();
     ui->leSzer1->setFocus(); // the first input in the tab order, ready for typing
 
     // The other forms, in their designed order; each lives as long as the main window.
@@ -159,6 +169,14 @@ void TForm1::FormActivate(QObject* sender) {
 
 void TForm1::Zamknij1Click() {
     close();
+}
+
+void TForm1::nameTypedUgEdits() {
+    for (const TabRow& tab : tabs_)
+        for (std::size_t i = 0; i < 2; ++i)
+            if (tab.uSzyby[i])
+                if (const QLabel* field = captionOf(tab.szyba[i]))
+                    tab.uSzyby[i]->setAccessibleName(field->text() + QStringLiteral(", Ug"));
 }
 
 const TabRow& TForm1::shownTab() const {

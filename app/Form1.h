@@ -69,6 +69,10 @@ private:
 private:
     void fillLists();
     void connectHandlers();
+    void connectKeys(); // keys.cpp
+    // Names each typed-Ug edit for screen readers by the glass it stands for, from the field
+    // labels in the language in use.
+    void nameTypedUgEdits();
     void focusWindowChanged(QWindow* window);
     const TabRow& shownTab() const;
 
@@ -89,6 +93,10 @@ private:
     // as a tooltip, anything else carries none.
     void showResult(QLabel* label, const QString& text);
     void showUw(QLabel* label, const termika::Breakdown& breakdown);
+    // What a result label says, also as the description of its tab's "Przelicz": a screen reader
+    // speaks the focused button's new description, so the user hears the outcome of a press
+    // without leaving the button. A "-" says nothing.
+    void tell(const QLabel* result);
     void invalidate(QLabel* label);
     void readDimension(const QLineEdit* edit, double& field);
     QString fixed2(double value) const;  // pattern "0.00"

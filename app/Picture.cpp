@@ -1,16 +1,17 @@
 #include "Picture.h"
 
+#include "assets/drawings.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSvgRenderer>
+
+using termika::drawDrawing;
+using termika::drawingSize;
+using termika::isDrawing;
 
 namespace {
-
-bool isDrawing(const QString& source) {
-    return source.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-}
 
 // The logo is a large photograph that takes longer to decode than the rest of the window takes
 // to build; decoding it alongside costs the start nothing where there is a second core. The
@@ -42,8 +43,6 @@ Picture::~Picture() = default;
 
 void Picture::setSource(const QString& source) {
     source_ = source;
-    loaded_ = false;
-    svg_.reset();
     image_ = QImage();
     decoding_ =
         source.isEmpty() || isDrawing(source) ? std::shared_future<QImage>() : decoded(source);
@@ -60,16 +59,6 @@ void Picture::setTransparent(bool on) {
     update();
 }
 
-void Picture::load() const {
-    if (loaded_)
-        return;
-    loaded_ = true;
-    if (isDrawing(source_))
-        svg_ = std::make_unique<QSvgRenderer>(source_);
-    else if (decoding_.valid())
-        image_ = decoding_.get();
-}
-
 QRectF Picture::fitted(const QRectF& box, QSizeF natural) const {
     if (!proportional_ || natural.isEmpty())
         return box;
@@ -79,10 +68,13 @@ QRectF Picture::fitted(const QRectF& box, QSizeF natural) const {
 }
 
 void Picture::render(QPainter& painter, const QRectF& box) const {
-    load();
-    if (svg_ && svg_->isValid()) {
-        svg_->render(&painter, fitted(box, svg_->defaultSize()));
-    } else if (!image_.isNull()) {
+    if (isDrawing(source_)) {
+        drawDrawing(painter, source_, fitted(box, drawingSize(source_)));
+        return;
+    }
+    if (image_.isNull() && decoding_.valid())
+        image_ = decoding_.get();
+    if (!image_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(fitted(box, image_.size()), image_);
     }

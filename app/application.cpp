@@ -1,6 +1,9 @@
 #include "app/application.h"
 
+#include "app/accessibility.h"
 #include "assets/assets.h"
+#include "i18n/languages.h"
+#include "i18n/qttranslation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,6 +19,10 @@ void setupApplication() {
     // and the tooltips are set in the forms' type too.
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     initAssets();
+    installAccessibility();
+    // The window starts in Polish, and so do Qt's own dialogs, boxes and context menus. Read
+    // before the forms exist, it costs no more than the reading: no widget has to be told.
+    useQtTranslation(ruleOf(Language::Polish).qtName);
 }
 
 } // namespace termika

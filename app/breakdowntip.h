@@ -14,4 +14,7 @@ namespace termika {
 // numbers use the given decimal separator.
 QString breakdownTip(const Breakdown& breakdown, const std::string& decimalSep);
 
+// The same terms as plain text, a line per row, for assistive tools, which read no markup.
+QString breakdownText(const Breakdown& breakdown, const std::string& decimalSep);
+
 } // namespace termika

@@ -2,6 +2,7 @@
 // tab table.
 #include "app/Form1.h"
 
+#include "app/accessibility.h"
 #include "app/breakdowntip.h"
 #include "app/errorbox.h"
 #include "calc/catalogue.h"
@@ -12,17 +13,33 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace termika;
 
 void TForm1::showResult(QLabel* label, const QString& text) {
     label->setText(text);
     label->setToolTip(QString());
+    label->setAccessibleDescription(QString());
+    tell(label);
 }
 
 void TForm1::showUw(QLabel* label, const Breakdown& breakdown) {
     label->setText(fixed2(breakdown.uw()));
     label->setToolTip(breakdownTip(breakdown, decimalSep_));
+    label->setAccessibleDescription(breakdownText(breakdown, decimalSep_));
+    tell(label);
+}
+
+void TForm1::tell(const QLabel* result) {
+    for (const TabRow& tab : tabs_) {
+        if (tab.uOkna != result)
+            continue;
+        // Emptied first, so that the same outcome of another press is told again.
+        tab.przelicz->setAccessibleDescription(QString());
+        if (result->text() != QLatin1String("-"))
+            tab.przelicz->setAccessibleDescription(spokenText(result));
+    }
 }
 
 void TForm1::invalidate(QLabel* label) {

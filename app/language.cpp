@@ -74,6 +74,7 @@ void TForm1::switchLanguage(const char* code) {
          .textSlots = &slots_,
          .menuItems = {ui->Polski1, ui->Angielski1, ui->Niemiecki1, ui->Wloski1, ui->Szwedzki},
          .jezyk = &Jezyk_});
+    nameTypedUgEdits();
     RejestrZapis(this);
 }
 

@@ -157,7 +157,7 @@ PathTimes measurePaths(int rounds, const std::string& scratchDir) {
         timedWithRepaint(*form, [tabs] { tabs->setCurrentIndex(0); });
 
         auto* printout = control<Report>(*form, "Form2");
-        printout->setPicture(u"QRImage", QStringLiteral(":/img/okno1.svg"));
+        printout->setPicture(u"QRImage", QStringLiteral("okno1"));
         times.pdfFirst.push_back(pdfTime(*printout, pdf));
 
         computeFirstTab(*form);

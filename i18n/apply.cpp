@@ -38,15 +38,6 @@ void setTabCaption(QWidget* page, const char* name, const QString& text) {
     missing(name);
 }
 
-QLabel* captionOf(const QWidget* edit) {
-    if (!edit || !edit->parentWidget())
-        return nullptr;
-    const auto labels = edit->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    const auto found = std::find_if(labels.begin(), labels.end(),
-                                    [edit](const QLabel* label) { return label->buddy() == edit; });
-    return found == labels.end() ? nullptr : *found;
-}
-
 void writeRow(const TextRow& row, const QString& text, const LanguageTarget& target) {
     if (row.kind == TargetKind::Slot) {
         target.textSlots->*row.slot = text.toStdString();
@@ -71,6 +62,12 @@ void writeRow(const TextRow& row, const QString& text, const LanguageTarget& tar
             break;
         case TargetKind::Printout:
             setText(target.printout->findChild<QObject*>(designed), name, text);
+            break;
+        case TargetKind::Name:
+            if (QWidget* control = target.window->findChild<QWidget*>(designed))
+                control->setAccessibleName(text);
+            else
+                missing(name);
             break;
         default:
             break;
@@ -111,6 +108,16 @@ QStringList textsOf(std::span<const TextRow> rows, std::size_t column) {
 }
 
 } // namespace
+
+QLabel* captionOf(const QWidget* control) {
+    if (!control || !control->parentWidget())
+        return nullptr;
+    const auto labels = control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    const auto found = std::find_if(labels.begin(), labels.end(), [control](const QLabel* label) {
+        return label != control && label->buddy() == control;
+    });
+    return found == labels.end() ? nullptr : *found;
+}
 
 void applyLanguage(Language language, const LanguageTarget& target) {
     const LanguageRule& rule = ruleOf(language);

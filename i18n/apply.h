@@ -10,6 +10,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QObject;
 class QTextEdit;
 class QWidget;
@@ -35,5 +36,8 @@ struct LanguageTarget {
 // spacer lists, notes, slots), ticks the language's menu item, sets Jezyk to its code and lets
 // Qt's own dialogs follow. Storing the code is left to the caller.
 void applyLanguage(Language language, const LanguageTarget& target);
+
+// The caption label whose buddy `control` is, as Qt Designer ties them; null where there is none.
+QLabel* captionOf(const QWidget* control);
 
 } // namespace termika

@@ -1,7 +1,8 @@
 #include "i18n/qttranslation.h"
 
+#include "i18n/platform.h"
+
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QPointer>
 #include <QString>
 #include <QTranslator>
@@ -17,22 +18,21 @@ bool useQtTranslation(const char* qtName) {
     const QString name = QString::fromLatin1(qtName);
     if (installed && name == installedName)
         return true;
+
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_") + name, qtTranslationsPath())) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+        translator = nullptr;
+    }
     if (installed) {
         QCoreApplication::removeTranslator(installed);
         delete installed;
     }
-    installedName.clear();
-
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_") + name,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
     installed = translator;
-    installedName = name;
-    return true;
+    installedName = translator ? name : QString();
+    return translator != nullptr;
 }
 
 } // namespace termika

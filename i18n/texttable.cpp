@@ -28,6 +28,9 @@ constexpr TextRow note(Cells text) {
 constexpr TextRow slot(std::string TextSlots::*member, Cells text) {
     return {TargetKind::Slot, {}, member, text};
 }
+constexpr TextRow name(const char* control, Cells text) {
+    return {TargetKind::Name, {control}, nullptr, text};
+}
 
 // Columns: Polish, English, German, Italian, Swedish. The odd spellings, the padded captions
 // and the Polish texts in the German and Italian columns are what the program has always shown.
@@ -168,6 +171,12 @@ const TextRow Table[] = {
                                  "Glas 1     :"}),
     slot(&TextSlots::TxtSzyba2, {"Szyba 2    :", "Glass 2    :", "Scheibe 2  :", "Vetro 2    :",
                                  "Glas 2     :"}),
+
+    // what a screen reader calls the two controls that show no caption; the Polish names are
+    // the window's designed ones
+    name("PageControl", {"Typ okna", "Window type", "Fenstertyp", "Tipo di finestra",
+                         "Fönstertyp"}),
+    name("Memo1", {"Uwagi", "Notes", "Hinweise", "Note", "Anteckningar"}),
 };
 // clang-format on
 

@@ -19,6 +19,7 @@ enum class TargetKind : std::uint8_t {
     SpacerItem,  // one item of the six spacer lists; the rows follow the item order
     Note,        // one line of the notes; the rows follow the line order
     Slot,        // one of the message and text slots
+    Name,        // the name assistive tools read for a control that shows no caption
 };
 
 // One text per language, UTF-8, in the order of Language. An empty cell (nullptr) leaves the

@@ -41,7 +41,7 @@ constexpr ElementSpec Elements[] = {
      .y = 2.1,
      .width = 65.9,
      .height = 72.2,
-     .text = u":/img/okno1.svg"},
+     .text = u"okno1"},
     {.name = u"QRLabel3", .x = 80.4, .y = 6.3, .text = u"System:"},
     {.name = u"qrlSystem", .x = 95.2, .y = 6.3, .text = u"qrlSystem"},
     {.name = u"QRLabel6", .x = 80.4, .y = 12.7, .text = u"Typ      :"},

@@ -1,7 +1,8 @@
 #include "reports/elements.h"
 
+#include "assets/drawings.h"
+
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace termika {
 
@@ -15,41 +16,23 @@ ReportPicture::ReportPicture(const ElementSpec& design, QObject* parent)
     setObjectName(design.name.toString());
 }
 
-ReportPicture::~ReportPicture() = default;
-
-void ReportPicture::setSource(const QString& source) {
-    if (source == source_)
-        return; // keep what is loaded: the print handlers write the same drawing again and again
-    source_ = source;
-    loaded_ = false;
-    svg_.reset();
-    image_ = QImage();
-}
-
-void ReportPicture::load() const {
-    if (loaded_)
+void ReportPicture::draw(QPainter& painter, const QRectF& box, const QString& source) const {
+    if (source.isEmpty())
         return;
-    loaded_ = true;
-    if (source_.isEmpty())
+    if (isDrawing(source)) {
+        drawDrawing(painter, source, box);
         return;
-    if (source_.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        svg_ = std::make_unique<QSvgRenderer>(source_);
-        svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    } else {
-        image_.load(source_);
     }
-}
-
-void ReportPicture::draw(QPainter& painter, const QRectF& box) const {
-    load();
-    if (svg_ && svg_->isValid()) {
-        svg_->render(&painter, box);
-    } else if (!image_.isNull()) {
-        painter.save();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(box, image_);
-        painter.restore();
+    if (source != imageSource_) {
+        image_.load(source);
+        imageSource_ = source;
     }
+    if (image_.isNull())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(box, image_);
+    painter.restore();
 }
 
 } // namespace termika

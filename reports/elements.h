@@ -6,11 +6,8 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 class QPainter;
 class QRectF;
-class QSvgRenderer;
 
 namespace termika {
 
@@ -31,30 +28,30 @@ private:
     QString text_;
 };
 
-// A picture element, given by resource path (":/img/okno3.svg"). The artwork is read at the
-// first page drawn, not before: the program creates its reports at start and may never print.
+// A picture element: one of the window drawings by name ("okno3") or a raster image by
+// resource path (":/img/logo.png"). A raster is read at the first page drawn, not before: the
+// program creates its reports at start and may never print.
 class ReportPicture : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
 public:
     ReportPicture(const ElementSpec& design, QObject* parent);
-    ~ReportPicture() override;
 
     const ElementSpec& design() const { return design_; }
     QString source() const { return source_; }
-    void setSource(const QString& source);
-    bool isLoaded() const { return loaded_; }
+    void setSource(const QString& source) { source_ = source; }
+    // Whether the raster image of the current source has been read.
+    bool isLoaded() const { return !image_.isNull() && imageSource_ == source_; }
 
-    // Stretches the picture over the box. A drawing stays vector paths on a PDF or printer.
-    void draw(QPainter& painter, const QRectF& box) const;
+    // Stretches the artwork of `source` (the element's own, or what it held when a preview was
+    // laid out) over the box. A drawing stays vector paths on a PDF or printer.
+    void draw(QPainter& painter, const QRectF& box, const QString& source) const;
 
 private:
-    void load() const;
-
     const ElementSpec& design_;
     QString source_;
-    mutable bool loaded_ = false;
-    mutable std::unique_ptr<QSvgRenderer> svg_;
+    // The raster read last, kept: the print handlers write the same picture again and again.
+    mutable QString imageSource_;
     mutable QImage image_;
 };
 

@@ -1,7 +1,5 @@
 #include "reports/page.h"
 
-#include "reports/elements.h"
-
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
@@ -85,7 +83,8 @@ QRectF fixedBox(const ElementSpec& design, const Scale& scale, double bandTopMm)
 
 std::vector<PlacedElement> placeElements(const ReportLayout& layout,
                                          const std::vector<QObject*>& elements,
-                                         const QPaintDevice& device, const QRectF& area) {
+                                         const ReportContent& content, const QPaintDevice& device,
+                                         const QRectF& area) {
     const Scale scale{area.topLeft(), area.width() / BandWidthMm};
     const std::vector<double> tops = bandTops(layout, area.height() / scale.unit);
 
@@ -94,10 +93,9 @@ std::vector<PlacedElement> placeElements(const ReportLayout& layout,
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const ElementSpec& design = layout.elements[i];
         const double top = bandTop(layout, tops, design.band);
-        PlacedElement out{&design, elements[i], {}, {}, {}};
-        if (const auto* label = qobject_cast<const ReportLabel*>(elements[i])) {
+        PlacedElement out{&design, elements[i], {}, {}, content[i]};
+        if (design.kind == ElementKind::Label) {
             out.font = fontFor(design, device, scale.unit);
-            out.text = label->text();
             if (design.autoSize) {
                 const QFontMetricsF metrics(out.font, &device);
                 out.box = autoSizedBox(design, metrics, out.text, scale, top);

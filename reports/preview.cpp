@@ -3,6 +3,7 @@
 #include "reports/page.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -23,12 +24,13 @@ QPrintPreviewDialog* Report::previewDialog() const {
 bool Report::preview(QWidget* parent) {
     if (dialog_ && dialog_->isVisible())
         return false;
-    if (dialog_ && dialog_->parentWidget() == parent) {
+    shown_ = content();
+    if (dialog_ && dialog_->parentWidget() == parent && !dialogSpeaksOldLanguage_) {
         // The dialog lays its pages out only on its first showing; the elements have changed.
         if (auto* pages = dialog_->findChild<QPrintPreviewWidget*>())
             pages->updatePreview();
     } else {
-        delete dialog_;
+        dropPreview();
         createPreview(parent);
     }
 
@@ -42,17 +44,33 @@ bool Report::preview(QWidget* parent) {
     return true;
 }
 
+bool Report::eventFilter(QObject* watched, QEvent* event) {
+    // Qt tells the application of a new translation at once, its windows only later.
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+        dialogSpeaksOldLanguage_ = true;
+    return QObject::eventFilter(watched, event);
+}
+
+void Report::dropPreview() {
+    QCoreApplication::instance()->removeEventFilter(this);
+    delete dialog_;
+}
+
 void Report::createPreview(QWidget* parent) {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setPageLayout(pageLayout());
     }
     dialog_ = new QPrintPreviewDialog(printer_.get(), parent);
+    dialogSpeaksOldLanguage_ = false;
+    QCoreApplication::instance()->installEventFilter(this);
     dialog_->setObjectName(objectName() + QLatin1String("Preview"));
     dialog_->setWindowModality(Qt::NonModal);
+    // The pages on screen, the printed ones and the saved ones all show what the elements held
+    // when the preview opened.
     connect(dialog_, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         QPainter painter(printer);
-        render(painter, printableArea(*printer));
+        render(painter, printableArea(*printer), shown_);
     });
 
     if (auto* tools = dialog_->findChild<QToolBar*>()) {
@@ -71,19 +89,23 @@ void Report::saveAsPdf() {
     if (ask.exec() != QDialog::Accepted || ask.selectedFiles().isEmpty())
         return;
     const QString path = ask.selectedFiles().constFirst();
-    if (!writePdf(*this, path))
+    if (!writePdf(*this, path, shown_))
         QMessageBox::critical(dialog_, QCoreApplication::applicationName(),
                               tr("Cannot write %1.").arg(path));
 }
 
 bool writePdf(const Report& report, const QString& path) {
+    return writePdf(report, path, report.content());
+}
+
+bool writePdf(const Report& report, const QString& path, const ReportContent& content) {
     QPdfWriter writer(path);
     writer.setPageLayout(Report::pageLayout());
     writer.setCreator(QCoreApplication::applicationName());
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    report.render(painter, printableArea(writer));
+    report.render(painter, printableArea(writer), content);
     return painter.end();
 }
 

@@ -1,7 +1,6 @@
 #include "reports/report.h"
 
 #include "reports/elements.h"
-#include "reports/page.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -25,7 +24,7 @@ Report::Report(QObject* owner, const QString& name, const ReportLayout& layout)
 
 Report::~Report() {
     // The preview belongs to the caller's window but draws through our printer: it goes first.
-    delete dialog_;
+    dropPreview();
 }
 
 ReportLabel* Report::label(QStringView name) const {
@@ -71,15 +70,31 @@ QPageLayout Report::pageLayout() {
                        QPageLayout::Millimeter);
 }
 
+ReportContent Report::content() const {
+    ReportContent values;
+    values.reserve(elements_.size());
+    for (const QObject* element : elements_) {
+        if (const auto* picture = qobject_cast<const ReportPicture*>(element))
+            values.push_back(picture->source());
+        else
+            values.push_back(static_cast<const ReportLabel*>(element)->text());
+    }
+    return values;
+}
+
 void Report::render(QPainter& painter, const QRectF& area) const {
+    render(painter, area, content());
+}
+
+void Report::render(QPainter& painter, const QRectF& area, const ReportContent& content) const {
     const std::vector<PlacedElement> placed =
-        placeElements(layout_, elements_, *painter.device(), area);
+        placeElements(layout_, elements_, content, *painter.device(), area);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PlacedElement& item : placed) {
         if (const auto* picture = qobject_cast<const ReportPicture*>(item.element)) {
-            picture->draw(painter, item.box);
+            picture->draw(painter, item.box, item.text);
             continue;
         }
         if (item.box.width() <= 0)
@@ -106,7 +121,7 @@ QRectF Report::elementRect(QStringView name) const {
     device.setPageLayout(pageLayout());
     const double unit = device.resolution() / 25.4;
     for (const PlacedElement& item :
-         placeElements(layout_, elements_, device, printableArea(device))) {
+         placeElements(layout_, elements_, content(), device, printableArea(device))) {
         if (item.element->objectName() == name)
             return {item.box.topLeft() / unit, item.box.size() / unit};
     }

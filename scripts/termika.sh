@@ -7,13 +7,17 @@
 #                               build the Debian package and check it
 #   scripts/termika.sh package  install what is missing, build the Debian package into
 #                               build-release/package/ and check it
+#   scripts/termika.sh windows  install what is missing, cross-build Termika for Windows into
+#                               build-windows/, test it under Wine, pack its installer and
+#                               portable archive into build-windows/package/ and try the
+#                               installer (a static Qt is built once into /var/cache/termika)
 set -euo pipefail
 
 mode=${1:-}
 case "$mode" in
-run | test | package) ;;
+run | test | package | windows) ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|windows" >&2
     exit 2
     ;;
 esac
@@ -21,10 +25,17 @@ esac
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang-format poppler-utils
     librsvg2-bin dpkg-dev desktop-file-utils appstream file qt6-translations-l10n
     clang libclang-rt-dev)
+if [ "$mode" = windows ]; then
+    # The cross compilers, Qt's host tools and translations, GoogleTest's source, Wine with an
+    # X server, NSIS, and the tools of the installer test and the icon.
+    packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth
+        x11-utils imagemagick nsis librsvg2-bin icoutils fonts-liberation)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -48,6 +59,10 @@ fi
 
 if [ "$mode" = package ]; then
     exec bash tests/package/package_test.sh build-release
+fi
+
+if [ "$mode" = windows ]; then
+    exec bash scripts/windows/build.sh
 fi
 
 echo "== clang-format"

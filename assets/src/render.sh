@@ -4,7 +4,7 @@
 #   src/ce.svg   -> ce.bmp   (161 x 120, 8 bits per pixel, grey ramp palette,
 #                             BITMAPINFOHEADER, uncompressed)
 # Needs rsvg-convert (librsvg2-bin), ImageMagick's convert, python3 and
-# fonts-liberation. The window sketches okno1..6.svg come from draw_windows.py.
+# fonts-liberation. The window drawings are code: drawings.cpp.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 out=$(dirname "$here")

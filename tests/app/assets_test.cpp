@@ -1,7 +1,8 @@
 #include "guitest.h"
 
+#include "assets/drawings.h"
+
 #include <QImage>
-#include <QSvgRenderer>
 #include <QTest>
 
 // The artwork is compiled in and each piece has the size and form the forms and reports use.
@@ -10,23 +11,27 @@ class AssetsTest : public QObject {
 
 private slots:
     void drawingsFitTheirBoxes_data() {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("box");
-        QTest::newRow("single sash") << "okno1.svg" << QSize(193, 257);
-        QTest::newRow("two sashes") << "okno2.svg" << QSize(313, 225);
-        QTest::newRow("three sashes") << "okno3.svg" << QSize(377, 201);
-        QTest::newRow("fixed") << "okno4.svg" << QSize(193, 265);
-        QTest::newRow("door") << "okno5.svg" << QSize(129, 289);
-        QTest::newRow("two-sash door") << "okno6.svg" << QSize(225, 289);
+        QTest::newRow("single sash") << "okno1" << QSize(193, 257);
+        QTest::newRow("two sashes") << "okno2" << QSize(313, 225);
+        QTest::newRow("three sashes") << "okno3" << QSize(377, 201);
+        QTest::newRow("fixed") << "okno4" << QSize(193, 265);
+        QTest::newRow("door") << "okno5" << QSize(129, 289);
+        QTest::newRow("two-sash door") << "okno6" << QSize(225, 289);
     }
 
     void drawingsFitTheirBoxes() {
-        QFETCH(QString, file);
+        QFETCH(QString, name);
         QFETCH(QSize, box);
-        QSvgRenderer svg(":/img/" + file);
-        QVERIFY(svg.isValid());
-        const QSizeF size = svg.viewBoxF().size();
-        QVERIFY(qAbs(size.width() / size.height() - double(box.width()) / box.height()) < 0.01);
+        QVERIFY(termika::isDrawing(name));
+        QCOMPARE(termika::drawingSize(name), QSizeF(box));
+    }
+
+    void unknownNameIsNoDrawing() {
+        QVERIFY(!termika::isDrawing(u"okno7"));
+        QVERIFY(!termika::isDrawing(u":/img/logo.png"));
+        QVERIFY(termika::drawingSize(u"okno7").isEmpty());
     }
 
     void logoAndMark() {

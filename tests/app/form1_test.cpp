@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -165,21 +164,19 @@ private slots:
     // window of the program, but not from one of its modal boxes.
     void activationRunsOnReturnFromAnotherWindow() {
         QCOMPARE(form->Jezyk(), QString());
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Termika");
-        store.setValue("Langue", "en");
-        store.sync();
+        storeLanguage("en");
 
         typeInto(edit("leSzer1"), "x");
         QCOMPARE(boxes->take().size(), 1);
         form->activateWindow(); // the focus goes back from the closed box
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(waitForActive(form.get()));
         QCOMPARE(form->Jezyk(), QString());
 
         QWidget other;
         other.show();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(waitForActive(&other));
         form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(waitForActive(form.get()));
         QCOMPARE(form->Jezyk(), QStringLiteral("en"));
     }
 

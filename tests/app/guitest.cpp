@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/application.h"
+#include "i18n/platform.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -64,16 +65,23 @@ bool commaFormat() {
     return QLocale::system().decimalPoint() == QLatin1String(",");
 }
 
+bool waitForActive(const QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 void MainWindowTest::start() {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika").clear();
+    termika::openLanguageStore()->clear();
     boxes = std::make_unique<BoxWatcher>();
     openForm();
 }
 
 void MainWindowTest::openForm() {
+    // As the program starts: what it sets up before its first form, Qt's texts in Polish among
+    // it, whatever an earlier test switched to.
+    setupApplication();
     form = std::make_unique<TForm1>();
     form->show();
-    if (!QTest::qWaitForWindowActive(form.get()))
+    if (!waitForActive(form.get()))
         qFatal("the main window did not become active");
 }
 
@@ -113,21 +121,14 @@ void MainWindowTest::showTab(int n) const {
     control<QTabWidget>("PageControl")->setCurrentIndex(n - 1);
 }
 
-UnwritableStore::UnwritableStore() : folder_(qEnvironmentVariable("XDG_CONFIG_HOME")) {
-    if (!QDir().rename(folder_, folder_ + ".away"))
-        qFatal("cannot move %s", qPrintable(folder_));
-    QFile blocker(folder_);
-    if (!blocker.open(QIODevice::WriteOnly))
-        qFatal("cannot create %s", qPrintable(folder_));
+void storeLanguage(const QVariant& value) {
+    const std::unique_ptr<QSettings> store = termika::openLanguageStore();
+    store->setValue(QStringLiteral("Langue"), value);
+    store->sync();
 }
 
-UnwritableStore::~UnwritableStore() {
-    QFile::remove(folder_);
-    QDir().rename(folder_ + ".away", folder_);
-}
-
-QString settingsFile() {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Termika.conf";
+QVariant storedLanguage() {
+    return termika::openLanguageStore()->value(QStringLiteral("Langue"));
 }
 
 int runGuiTest(QObject& test, int argc, char** argv) {

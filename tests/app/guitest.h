@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVariant>
 
 #include "app/Form1.h"
 
@@ -59,8 +60,14 @@ QString regional(QString pattern);
 
 bool commaFormat();
 
-// The settings file's folder replaced by a regular file while the object lives, so that the
-// settings cannot be written, by root neither; the folder and what it held come back after.
+// Waits until `window` itself holds the focus. QTest::qWaitForWindowActive is not enough: it
+// also returns while a transient parent or child of the window holds it, and the offscreen
+// platform hands the focus out through queued events.
+[[nodiscard]] bool waitForActive(const QWidget* window);
+
+// The language store made unwritable while the object lives, by root too: on Linux the settings
+// file's folder replaced by a regular file, on Windows the registry key denying writes. What the
+// store held comes back after.
 class UnwritableStore {
 public:
     UnwritableStore();
@@ -72,8 +79,20 @@ private:
     QString folder_;
 };
 
-// The settings file of the program, in the test's own settings folder.
+// Whether the store is a file of the test's own settings folder (Linux), where a damaged or
+// hand-written file can be tried; on Windows it is the registry.
+bool storeIsAFile();
+
+// The settings file of the program, in the test's own settings folder; only where
+// storeIsAFile().
 QString settingsFile();
+
+// Where the program keeps its language, as QSettings names it.
+QString storeLocation();
+
+// The stored language as another copy of the program would write or read it.
+void storeLanguage(const QVariant& value);
+QVariant storedLanguage();
 
 // A main window driven as a user drives it, with every message box watched. Tests derive from
 // it and call start() and finish() from their init() and cleanup().

@@ -1,6 +1,7 @@
 #include "guitest.h"
 
 #include "app/Form1.h"
+#include "i18n/platform.h"
 #include "i18n/settings.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -27,10 +29,6 @@ namespace {
 
 const QStringList Codes{"pl", "en", "de", "it", "se"};
 const QStringList MenuItems{"Polski1", "Angielski1", "Niemiecki1", "Wloski1", "Szwedzki"};
-
-QVariant storedCode() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika").value("Langue");
-}
 
 void writeSettingsFile(const QByteArray& content) {
     QFile file(settingsFile());
@@ -63,6 +61,17 @@ bool showsInFull(const QWidget* w) {
     return true;
 }
 
+// The value that QSettings reads from a settings file holding `content`.
+QVariant valueOfLine(const QByteArray& content) {
+    const QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("line.ini")));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    file.write(content);
+    file.close();
+    return QSettings(file.fileName(), QSettings::IniFormat).value(QStringLiteral("Langue"));
+}
+
 QByteArray readSettingsFile() {
     QFile file(settingsFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -91,7 +100,9 @@ class LanguageTest : public MainWindowTest {
 
 private slots:
     void init() {
-        QFile::remove(settingsFile());
+        termika::openLanguageStore()->clear();
+        if (storeIsAFile())
+            QFile::remove(settingsFile());
         boxes = std::make_unique<BoxWatcher>();
     }
 
@@ -160,8 +171,12 @@ private slots:
         QFETCH(int, notes);
         QFETCH(bool, rewritten);
         const QByteArray file = "; written by hand\n[General]\n" + line + "\n";
-        if (!line.isEmpty())
-            writeSettingsFile(file);
+        if (!line.isEmpty()) {
+            if (storeIsAFile())
+                writeSettingsFile(file);
+            else
+                storeLanguage(valueOfLine(file)); // the same value, in the registry
+        }
 
         openForm();
 
@@ -172,6 +187,8 @@ private slots:
         QCOMPARE(control<QAction>("Szwedzki")->text(), swedish);
         QCOMPARE(spacerList(1)->itemText(1), steel);
         QCOMPARE(control<QTextEdit>("Memo1")->document()->blockCount(), notes);
+        if (!storeIsAFile())
+            return;
         if (line.isEmpty())
             QVERIFY(!QFile::exists(settingsFile()));
         else
@@ -185,6 +202,8 @@ private slots:
     }
 
     void damagedStoreStartsAsDesigned() {
+        if (!storeIsAFile())
+            QSKIP("the store is the registry here");
         QFETCH(bool, directory);
         if (directory) {
             QVERIFY(QDir().mkdir(settingsFile()));
@@ -224,7 +243,7 @@ private slots:
         QCOMPARE(form->Jezyk(), code);
         QCOMPARE(checkedItem(), MenuItems[Codes.indexOf(code)]);
         QCOMPARE(tabCaption(0), firstTab);
-        QCOMPARE(storedCode(), QVariant(code));
+        QCOMPARE(storedLanguage(), QVariant(code));
         QCOMPARE(control<QTextEdit>("Memo1")->document()->blockCount(), 2);
     }
 
@@ -359,7 +378,7 @@ private slots:
     // A store that cannot be written: the switch takes effect in full, then the error box
     // shows; the store keeps the earlier language, which the next start brings back.
     void failedStoreWrite() {
-        writeSettingsFile("[General]\nLangue=en\n");
+        storeLanguage("en");
         openForm();
         QCOMPARE(form->Jezyk(), QStringLiteral("en"));
         QString jezykAtBox, tabAtBox, checkedAtBox;

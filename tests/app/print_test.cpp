@@ -5,15 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace termika::test;
 
@@ -40,12 +42,12 @@ class PrintTest : public MainWindowTest {
             seen = true;
             // A new window gets the focus, as a window system gives it.
             dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(waitForActive(dialog));
             if (whileOpen)
                 whileOpen();
             // The user clicks into the main window, then closes the preview.
             form->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            QVERIFY(waitForActive(form.get()));
             dialog->close();
         });
         poll->start(10);
@@ -76,7 +78,7 @@ private slots:
         QCOMPARE(printed(u"qrlSzer"), QStringLiteral("1500"));
         QCOMPARE(printed(u"qrlWys"), QStringLiteral("1500"));
         QCOMPARE(printed(u"qrlUokna"), regional("1,41"));
-        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral(":/img/okno2.svg"));
+        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral("okno2"));
         QVERIFY(printed(u"QRLabel12").startsWith("Wartości współczynnika U"));
         QVERIFY(printed(u"QRLabel12").endsWith("zespolenia.\n"));
     }
@@ -97,7 +99,7 @@ private slots:
         QCOMPARE(printed(u"qrlSzer"), QStringLiteral("1000"));
         QCOMPARE(printed(u"qrlWys"), QStringLiteral("2200"));
         QCOMPARE(printed(u"qrlUokna"), regional("1,42"));
-        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral(":/img/okno5.svg"));
+        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral("okno5"));
 
         // Nothing of the door page stays on the next window page.
         fill(2, "1500", "1500", 1, 2, 1);
@@ -106,7 +108,7 @@ private slots:
         QCOMPARE(printed(u"QRLabel11"), QString());
         QCOMPARE(printed(u"QRLabel13"), QString());
         QCOMPARE(printed(u"qrlHp"), QString());
-        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral(":/img/okno2.svg"));
+        QCOMPARE(printout()->picture(u"QRImage"), QStringLiteral("okno2"));
     }
 
     void typedUgOnDoorsPrintsTheUsersUnit_data() {
@@ -163,7 +165,7 @@ private slots:
                                      "Klasa 3", "Klasa 3",  "Klasa 4", "32-35dB"};
             for (int i = 0; i < 9; ++i)
                 QCOMPARE(sheet()->text(QStringLiteral("qrl%1").arg(i + 1)), values[i]);
-            QCOMPARE(sheet()->picture(u"QRImage3"), QStringLiteral(":/img/okno1.svg"));
+            QCOMPARE(sheet()->picture(u"QRImage3"), QStringLiteral("okno1"));
         }
     }
 
@@ -211,13 +213,52 @@ private slots:
         QFETCH(QString, tab1);
         showTab(3);
         pick(list("cbRamka3"), 2);
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Termika")
-            .setValue("Langue", stored);
+        storeLanguage(stored);
         print("Button5", printout());
         QCOMPARE(form->Jezyk(), jezyk);
         QCOMPARE(control<QTabWidget>("PageControl")->tabText(0), tab1);
         QCOMPARE(form->AktRamka(), list("cbRamka3"));
         QCOMPARE(list("cbRamka3")->currentIndex(), 2);
+    }
+
+    // Qt's own texts speak the window's language from the start, and the kept preview follows
+    // every switch.
+    void qtTextsSpeakTheWindowsLanguage_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("undo"); // the first item of an edit's context menu
+        QTest::addColumn<QString>("preview");
+        QTest::newRow("nothing stored") << QVariant() << "&Cofnij"
+                                        << "Podgląd wydruku";
+        QTest::newRow("pl") << QVariant("pl") << "&Cofnij"
+                            << "Podgląd wydruku";
+        QTest::newRow("unknown") << QVariant("xx") << "&Cofnij"
+                                 << "Podgląd wydruku";
+        QTest::newRow("de") << QVariant("de") << "&Rückgängig"
+                            << "Druckvorschau";
+    }
+
+    void qtTextsSpeakTheWindowsLanguage() {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, undo);
+        QFETCH(QString, preview);
+        if (stored.isValid()) {
+            form.reset();
+            storeLanguage(stored);
+            openForm();
+        }
+        const auto previewTitle = [this] {
+            QString title;
+            print("Button1", printout(),
+                  [&] { title = printout()->previewDialog()->windowTitle(); });
+            return title;
+        };
+        const std::unique_ptr<QMenu> menu(edit("leSzer1")->createStandardContextMenu());
+        QCOMPARE(menu->actions().constFirst()->text().section(QLatin1Char('\t'), 0, 0), undo);
+        QCOMPARE(previewTitle(), preview);
+        control<QAction>("Angielski1")->trigger();
+        QCOMPARE(previewTitle(), QStringLiteral("Print Preview"));
+        control<QAction>("Polski1")->trigger();
+        QCOMPARE(previewTitle(), QStringLiteral("Podgląd wydruku"));
     }
 
     void infoDialog() {

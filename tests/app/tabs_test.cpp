@@ -2,10 +2,12 @@
 
 #include "app/Form1.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -73,9 +75,27 @@ private slots:
         TForm1 late;
         late.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(2);
         late.show();
-        QVERIFY(QTest::qWaitForWindowActive(&late));
+        QVERIFY(waitForActive(&late));
         QCOMPARE(late.AktUOkna(), late.findChild<QLabel*>(QStringLiteral("lUOkna3")));
         QCOMPARE(late.AktRamka(), late.findChild<QComboBox*>(QStringLiteral("cbRamka3")));
+    }
+
+    // Before the window first has the focus (no window manager, an assistive tool acting at
+    // once) the handlers that write through the bindings find tab 1's controls.
+    void handlersBeforeTheFirstActivation() {
+        form.reset();
+        TForm1 early;
+        const auto result = [&early] {
+            return early.findChild<QLabel*>(QStringLiteral("lUOkna1"))->text();
+        };
+        early.findChild<QCheckBox*>(QStringLiteral("cbSzybaLista"))->toggle();
+        QCOMPARE(result(), QStringLiteral("-"));
+        early.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        QCOMPARE(result(), QStringLiteral("Podaj szerokość"));
+        early.findChild<QLineEdit*>(QStringLiteral("leWysPrzew5"))->setText(QStringLiteral("900"));
+        QCOMPARE(result(), QStringLiteral("-"));
+        early.findChild<QAction*>(QStringLiteral("Angielski1"))->trigger();
+        QCOMPARE(early.Jezyk(), QStringLiteral("en"));
     }
 
     void emptyWidthArrivesAsZero() {

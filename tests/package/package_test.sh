@@ -75,9 +75,11 @@ science | utils) ;;
 esac
 # Depends as package names, without version constraints or alternatives.
 field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/[[:space:]]//g' | grep . | sort -u >"$tmp/depends"
-for p in libqt6core6 libqt6printsupport6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation qt6-translations-l10n; do
+for p in libqt6core6 libqt6printsupport6 libqt6gui6 libqt6widgets6 fonts-liberation qt6-translations-l10n; do
     grep -qx "$p" "$tmp/depends" || fail "Depends lacks $p: $(field Depends)"
 done
+# The drawings are the program's own code: it needs no SVG support.
+! grep -qx libqt6svg6 "$tmp/depends" || fail "Depends names libqt6svg6: $(field Depends)"
 
 # The unpacked tree, as apt would lay it out.
 root=$tmp/root

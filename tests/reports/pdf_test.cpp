@@ -40,7 +40,7 @@ void fillLikeTab2(Report& report) {
     };
     for (const auto& [name, text] : texts)
         report.setText(name, text);
-    report.setPicture(u"QRImage", QStringLiteral(":/img/okno2.svg"));
+    report.setPicture(u"QRImage", QStringLiteral("okno2"));
 }
 
 QString tool(const QString& program, const QStringList& arguments) {
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, value);
         TForm4 form4(owner.get());
-        form4.setPicture(u"QRImage3", QStringLiteral(":/img/okno1.svg"));
+        form4.setPicture(u"QRImage3", QStringLiteral("okno1"));
         form4.setText(u"qrlSystem", QStringLiteral("Tavio Polar"));
         for (const SheetText& item : SheetTexts)
             form4.setText(item.element, item.text.toString());

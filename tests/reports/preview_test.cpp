@@ -49,6 +49,15 @@ class PreviewTest : public QObject {
 
     void close(Report& report) { report.previewDialog()->close(); }
 
+    // The text of a PDF file, through pdftotext (Debian package poppler-utils).
+    static QString pdfText(const QString& path) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        if (!text.waitForFinished() || text.exitCode() != 0)
+            return {};
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
 private slots:
     void init() {
         mainWindow = std::make_unique<QWidget>();
@@ -137,6 +146,44 @@ private slots:
         }
     }
 
+    // Written while the preview is open (a second press of "Drukuj"), the elements change but
+    // the preview's pages do not; printing and saving from it give the pages it shows.
+    void printsAndSavesWhatItShows() {
+        QTemporaryDir dir;
+        const QString printed = dir.path() + QStringLiteral("/printed.pdf");
+        const QString saved = dir.path() + QStringLiteral("/saved.pdf");
+        form2->setText(u"qrlUokna", QStringLiteral("1,41"));
+        whilePreviewOpen(*form2, [&] {
+            form2->setText(u"qrlUokna", QStringLiteral("9,99"));
+            QPrintPreviewDialog* dialog = form2->previewDialog();
+            dialog->printer()->setOutputFileName(printed);
+            dialog->findChild<QPrintPreviewWidget*>()->print();
+            QTimer::singleShot(0, this, [&] {
+                auto* ask = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(ask);
+                ask->selectFile(saved);
+                QMetaObject::invokeMethod(ask, "accept");
+            });
+            dialog->findChild<QAction*>(QStringLiteral("SaveAsPdf"))->trigger();
+            close(*form2);
+        });
+        QVERIFY(form2->preview(mainWindow.get()));
+        for (const QString& pdf : {printed, saved}) {
+            const QString text = pdfText(pdf);
+            QVERIFY2(text.contains(QStringLiteral("1,41")), qPrintable(pdf));
+            QVERIFY2(!text.contains(QStringLiteral("9,99")), qPrintable(pdf));
+        }
+        // The next preview shows what the elements hold then.
+        whilePreviewOpen(*form2, [&] {
+            QPrintPreviewDialog* dialog = form2->previewDialog();
+            dialog->printer()->setOutputFileName(printed);
+            dialog->findChild<QPrintPreviewWidget*>()->print();
+            close(*form2);
+        });
+        QVERIFY(form2->preview(mainWindow.get()));
+        QVERIFY(pdfText(printed).contains(QStringLiteral("9,99")));
+    }
+
     void toolBarSavesPdf() {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing (Debian package poppler-utils)");
@@ -158,10 +205,7 @@ private slots:
         });
         QVERIFY(form2->preview(mainWindow.get()));
         QVERIFY(QFile::exists(path));
-        QProcess text;
-        text.start(pdftotext, {path, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished());
-        QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("1,41")));
+        QVERIFY(pdfText(path).contains(QStringLiteral("1,41")));
     }
 };
 

@@ -1,0 +1,34 @@
+// The language store of the tests on Linux: Termika.conf in the test's own settings folder.
+#include "guitest.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace termika::test {
+
+UnwritableStore::UnwritableStore() : folder_(qEnvironmentVariable("XDG_CONFIG_HOME")) {
+    if (!QDir().rename(folder_, folder_ + ".away"))
+        qFatal("cannot move %s", qPrintable(folder_));
+    QFile blocker(folder_);
+    if (!blocker.open(QIODevice::WriteOnly))
+        qFatal("cannot create %s", qPrintable(folder_));
+}
+
+UnwritableStore::~UnwritableStore() {
+    QFile::remove(folder_);
+    QDir().rename(folder_ + ".away", folder_);
+}
+
+bool storeIsAFile() {
+    return true;
+}
+
+QString settingsFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Termika.conf";
+}
+
+QString storeLocation() {
+    return settingsFile();
+}
+
+} // namespace termika::test
