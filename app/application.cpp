@@ -12,9 +12,11 @@ namespace termika {
 
 void setupApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Termika"));
-    // The forms are designed in MS Sans Serif; where it is missing, Liberation Sans
-    // (fonts-liberation) is close in metrics, closer than the toolkit's own default.
+    // The forms are designed in MS Sans Serif and the printout in Arial; where they are missing,
+    // Liberation Sans (fonts-liberation) is close in metrics, closer than the toolkit's own
+    // default. Where they are there, as on Windows, they are used.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // Set program-wide rather than on the forms alone, so that the message boxes, the preview
     // and the tooltips are set in the forms' type too.
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));

@@ -125,17 +125,17 @@ struct SashKind {
     bool tilts;  // tilt-and-turn, or turn only
 };
 
-// One opening sash with its outer edge `edge`; a door sash has a deeper bottom rail and, where
-// transomY is given, a transom splitting the glass into two fields.
-void sash(Sketch& d, const QRectF& edge, SashKind kind, bool door, std::optional<double> transomY,
+// One opening sash with its outer edge `edge`; a door sash has a deeper bottom rail and a
+// transom at transomY splitting the glass into two fields.
+void sash(Sketch& d, const QRectF& edge, SashKind kind, bool door, double transomY,
           std::vector<Box> keepOut) {
     d.rect(edge.x(), edge.y(), edge.width(), edge.height(), WSash);
     const QRectF glass(QPointF(edge.left() + Sash, edge.top() + Sash),
                        QPointF(edge.right() - Sash, edge.bottom() - (door ? DoorRail : Sash)));
     mitres(d, edge, glass);
-    if (transomY) {
-        const double above = *transomY - Transom / 2;
-        const double below = *transomY + Transom / 2;
+    if (door) {
+        const double above = transomY - Transom / 2;
+        const double below = transomY + Transom / 2;
         d.rect(glass.left(), glass.top(), glass.width(), above - glass.top(), WGlass);
         d.rect(glass.left(), below, glass.width(), glass.bottom() - below, WGlass);
         keepOut.push_back({glass.left() - 1, above - 0.5, glass.right() + 1, below + 0.5});
@@ -156,7 +156,7 @@ void sash(Sketch& d, const QRectF& edge, SashKind kind, bool door, std::optional
         mark(d, glass.bottomRight(), {centre, glass.top()}, keepOut);
     }
     const double x = left ? edge.right() - Sash / 2 : edge.left() + Sash / 2;
-    const double y = transomY ? *transomY - 6 : (edge.top() + edge.bottom()) / 2 - 6;
+    const double y = door ? transomY - 6 : (edge.top() + edge.bottom()) / 2 - 6;
     handle(d, x, y);
 }
 
@@ -180,8 +180,7 @@ Sketch sashWindow(double w, double h, std::vector<SashKind> kinds, bool door = f
     mitres(d, outer, inner);
     const auto n = static_cast<double>(kinds.size());
     const double sashWidth = (inner.width() - (n - 1) * Mullion) / n;
-    const std::optional<double> transomY =
-        door ? std::optional<double>(std::round(h * 0.55)) : std::nullopt;
+    const double transomY = std::round(h * 0.55); // doors only
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const double x = inner.left() + static_cast<double>(i) * (sashWidth + Mullion);
         sash(d, QRectF(x, inner.top(), sashWidth, inner.height()), kinds[i], door, transomY,

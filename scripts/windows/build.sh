@@ -31,8 +31,15 @@ if [ ! -f "$gtest/.complete" ]; then
 fi
 
 stage "cross-building Termika"
+# The compilers' toolchain, with the static Qt and GoogleTest among the places searched for
+# Windows libraries.
+mkdir -p "$build"
+cat >"$build/toolchain.cmake" <<TOOLCHAIN
+include("$here/mingw-toolchain.cmake")
+list(APPEND CMAKE_FIND_ROOT_PATH "$qt" "$gtest")
+TOOLCHAIN
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$build/toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$qt;$gtest" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" >/dev/null

@@ -90,6 +90,10 @@ QString settingsFile();
 // Where the program keeps its language, as QSettings names it.
 QString storeLocation();
 
+// Whether poppler's pdftotext and pdfimages can read the PDF files a test writes (not from the
+// Windows tests under Wine, where the files are only checked to be PDF).
+bool popplerRuns();
+
 // The stored language as another copy of the program would write or read it.
 void storeLanguage(const QVariant& value);
 QVariant storedLanguage();
@@ -133,6 +137,13 @@ protected:
 int runGuiTest(QObject& test, int argc, char** argv);
 
 } // namespace termika::test
+
+// Skips the rest of a test that reads a PDF file with poppler's tools where they cannot run.
+#define TERMIKA_NEEDS_POPPLER()                                                                    \
+    do {                                                                                           \
+        if (!termika::test::popplerRuns())                                                         \
+            QSKIP("poppler's tools cannot be started from here");                                  \
+    } while (false)
 
 #define TERMIKA_GUI_TEST_MAIN(TestClass)                                                           \
     int main(int argc, char** argv) {                                                              \

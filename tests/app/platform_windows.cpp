@@ -1,4 +1,5 @@
-// The language store of the tests on Windows: the key HKEY_CURRENT_USER\Termika.
+// What the tests meet on Windows: the language store is the key HKEY_CURRENT_USER\Termika,
+// and poppler's tools, Linux programs, cannot be started from the tests under Wine.
 #include "guitest.h"
 
 #include <windows.h>
@@ -49,6 +50,10 @@ QString settingsFile() {
 
 QString storeLocation() {
     return QStringLiteral("\\HKEY_CURRENT_USER\\Termika");
+}
+
+bool popplerRuns() {
+    return false;
 }
 
 } // namespace termika::test

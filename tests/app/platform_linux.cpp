@@ -1,4 +1,5 @@
-// The language store of the tests on Linux: Termika.conf in the test's own settings folder.
+// What the tests meet on Linux: the language store is Termika.conf in the test's own settings
+// folder, and poppler's tools read the PDF files.
 #include "guitest.h"
 
 #include <QDir>
@@ -29,6 +30,10 @@ QString settingsFile() {
 
 QString storeLocation() {
     return settingsFile();
+}
+
+bool popplerRuns() {
+    return true;
 }
 
 } // namespace termika::test
