@@ -62,7 +62,14 @@ if [ "$mode" = package ]; then
 fi
 
 if [ "$mode" = windows ]; then
-    exec bash scripts/windows/build.sh
+    # The static Qt is kept in a cache of the machine's, made once with the user's rights.
+    cache=${TERMIKA_CACHE:-/var/cache/termika}
+    if [ ! -d "$cache" ] || [ ! -w "$cache" ]; then
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        "${sudo[@]}" install -d -o "$(id -u)" -g "$(id -g)" "$cache"
+    fi
+    TERMIKA_CACHE=$cache exec bash scripts/windows/build.sh
 fi
 
 echo "== clang-format"
