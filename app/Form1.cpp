@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Form3.h"
+#include "app/accessibility.h"
 #include "app/errorbox.h"
 #include "app/look.h"
 #include "calc/catalogue.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(QWidget* parent)
     AktRamka_ = tabs_.front().ramka;
     AktUOkna_ = tabs_.front().uOkna;
     slots_ = polishSlots();
+    announcer_ = new Announcer(ui->Form1Client);
     connectHandlers();
     connectLanguageMenu();
     connectKeys();

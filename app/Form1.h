@@ -11,6 +11,9 @@
 #include <string>
 
 class Picture;
+namespace termika {
+class Announcer;
+}
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -93,9 +96,8 @@ private:
     // as a tooltip, anything else carries none.
     void showResult(QLabel* label, const QString& text);
     void showUw(QLabel* label, const termika::Breakdown& breakdown);
-    // What a result label says, also as the description of its tab's "Przelicz": a screen reader
-    // speaks the focused button's new description, so the user hears the outcome of a press
-    // without leaving the button. A "-" says nothing.
+    // Tells screen readers what a result label now says, with its caption, so that the user
+    // hears the outcome of a press without leaving the button. A "-" says nothing.
     void tell(const QLabel* result);
     void invalidate(QLabel* label);
     void readDimension(const QLineEdit* edit, double& field);
@@ -114,6 +116,7 @@ private:
     QComboBox* AktRamka_ = nullptr;
     QLabel* AktUOkna_ = nullptr;
     Picture* AktObraz_ = nullptr; // the drawing printed last
+    termika::Announcer* announcer_ = nullptr;
     bool activated_ = false;
     std::string decimalSep_;
     FocusSource lastFocus_ = FocusSource::Nothing;

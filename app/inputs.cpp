@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace termika;
 
@@ -32,14 +31,8 @@ void TForm1::showUw(QLabel* label, const Breakdown& breakdown) {
 }
 
 void TForm1::tell(const QLabel* result) {
-    for (const TabRow& tab : tabs_) {
-        if (tab.uOkna != result)
-            continue;
-        // Emptied first, so that the same outcome of another press is told again.
-        tab.przelicz->setAccessibleDescription(QString());
-        if (result->text() != QLatin1String("-"))
-            tab.przelicz->setAccessibleDescription(spokenText(result));
-    }
+    if (result->text() != QLatin1String("-"))
+        announcer_->say(spokenText(result));
 }
 
 void TForm1::invalidate(QLabel* label) {
