@@ -24,7 +24,10 @@ menu=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Termika/Termika.ln
 wine reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q Termika ||
     fail "not listed among the installed programs"
 
-# The installed program: its window appears and paints.
+# The installed program, with German stored where Termika keeps its language (as an expandable
+# string, which reads as a string): its window appears and paints, and bringing German back it
+# stores the code again, as a plain string.
+wine reg add 'HKCU\Termika' /v Langue /t REG_EXPAND_SZ /d de /f >/dev/null 2>&1
 t0=$(date +%s%N)
 wine "$dir/termika.exe" >/dev/null 2>&1 &
 id=
@@ -47,6 +50,9 @@ convert "$shot" -format 'installed program: window of %w x %h pixels, painted\n'
 [ -z "${TERMIKA_SCREENSHOT:-}" ] || cp "$shot" "$TERMIKA_SCREENSHOT"
 wine taskkill /IM termika.exe >/dev/null 2>&1 || true
 wineserver --wait
+stored=$(wine reg query 'HKCU\Termika' /v Langue 2>/dev/null | tr -d '\r' | awk '$1 == "Langue" {print $2, $3}')
+[ "$stored" = "REG_SZ de" ] || fail "HKEY_CURRENT_USER\\Termika holds Langue '$stored', not the string de"
+echo "installed program: HKEY_CURRENT_USER\\Termika Langue = $stored"
 
 # The uninstaller runs in place (_?=) so that the wait covers it.
 wine "$dir/Uninstall.exe" /S "_?=$(winepath -w "$dir")"
