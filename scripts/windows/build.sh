@@ -52,6 +52,7 @@ rm -rf "$WINEPREFIX"
 bash "$here/wine-prefix.sh"
 (cd "$build" && xvfb-run -a -s '-screen 0 1280x1024x24' \
     ctest --output-on-failure --timeout 600 -j "$jobs")
+wineserver --wait # Wine's server of the prefix ends a moment after its last program
 
 stage "installer and portable archive"
 (cd "$build" && cpack -B "$build/package" >/dev/null)
@@ -65,5 +66,6 @@ WINEPREFIX=$build/wine-install xvfb-run -a -s '-screen 0 1280x1024x24' \
 stage "start-up under Wine"
 WINEPREFIX=$build/wine-tests xvfb-run -a -s '-screen 0 1280x1024x24' \
     bash "$here/startup.sh" "$build" 9
+WINEPREFIX=$build/wine-tests wineserver --wait
 
 stage "done"

@@ -62,4 +62,5 @@ rm -f "$dir/Uninstall.exe" # what runs in place cannot delete itself
 [ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Termika*' | head -n 1)" ] ||
     fail "the Start-menu entry is left after the uninstall"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "still listed after the uninstall"
+wineserver --wait
 echo "installer test: installed, started, painted and uninstalled"
